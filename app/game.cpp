@@ -1,0 +1,25 @@
+#include "game.h"
+
+#include "puzzle/numbers.h"
+
+namespace {
+
+// The target pictures are 3680 x 4152 twips.
+int targetWidth(double twipsX) {
+    return CLng(3680 / twipsX);
+}
+
+int targetHeight(double twipsY) {
+    return CLng(4152 / twipsY);
+}
+
+} // namespace
+
+Game::Game(MessageBoxes& messages, SoundCommands& sound, double twipsX, double twipsY)
+    : board(350, 390, BoardBackColour), hitMap(350, 390, HitMapBackColour),
+      targetCanvas(targetWidth(twipsX), targetHeight(twipsY), TargetBackColour),
+      targetView(targetWidth(twipsX), targetHeight(twipsY), TargetBackColour),
+      pelorin({board, hitMap, targetCanvas, targetView}, messages, sound) {
+    pelorin.TwipsX = twipsX;
+    pelorin.TwipsY = twipsY;
+}

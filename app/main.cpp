@@ -1,0 +1,38 @@
+#include "app/formmain.h"
+#include "app/game.h"
+#include "app/startup.h"
+#include "app/windowplacement.h"
+#include "panel/form1.h"
+#include "platform/qtmessageboxes.h"
+#include "platform/twips.h"
+
+#include <QApplication>
+
+namespace {
+
+// Until the audio layer lands the cues go nowhere.
+class NoSound : public SoundCommands {
+public:
+    void mciSendString(const QString&) override {}
+};
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zederoru"));
+    QtMessageBoxes messages;
+    NoSound sound;
+    Game game(messages, sound, TwipsPerPixelX(), TwipsPerPixelY());
+    const std::optional<Settings> settings =
+        StartUp(game.pelorin, QCoreApplication::applicationDirPath());
+    if (!settings)
+        return 1;
+    FormMain main(game.pelorin);
+    Form1 panel(game.pelorin);
+    QObject::connect(&main, &FormMain::unloaded, &app, &QApplication::quit);
+    PlaceWindows(main, panel, *settings);
+    main.show();
+    panel.show();
+    return app.exec();
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "settings.h"
+
+#include <QString>
+
+class PELORIN1;
+
+// The start-up sequence up to the windows: program folder, settings file, collection, piece
+// set, initial state, figures, a random figure shown. Returns the settings read, or nullopt
+// when the game cannot start (the player has been told why).
+std::optional<Settings> StartUp(PELORIN1& game, const QString& programFolder);
+
+// The shutdown commands sent when the main window closes.
+void ShutDown(PELORIN1& game);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "messages.h"
+
+class QWidget;
+
+// Message boxes shown with QMessageBox, modal to the active window.
+class QtMessageBoxes : public MessageBoxes {
+public:
+    Answer MsgBox(const Message& message) override;
+};

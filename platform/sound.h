@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+// The multimedia command strings the game sends: "play " + wave file path, "stop mp3",
+// "close all". Replies are never read and failures are silent.
+class SoundCommands {
+public:
+    virtual ~SoundCommands() = default;
+    virtual void mciSendString(const QString& command) = 0;
+};

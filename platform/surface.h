@@ -1,0 +1,57 @@
+#pragma once
+
+#include "colour.h"
+
+#include <QImage>
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+
+// A picture box: a persistent image with a current outline colour, fill colour and fill
+// style. Drawing is pixel-exact (no antialiasing) so that colours read back unchanged.
+class Surface : public QObject {
+    Q_OBJECT
+public:
+    enum class FillStyle { Solid, Transparent };
+
+    Surface(int width, int height, ColourValue background, QObject* parent = nullptr);
+
+    int width() const { return image_.width(); }
+    int height() const { return image_.height(); }
+    const QImage& image() const { return image_; }
+
+    ColourValue BackColor() const { return background_; }
+    void setBackColor(ColourValue c) { background_ = c; }
+
+    ColourValue ForeColor = 0;
+    ColourValue FillColor = 0;
+    FillStyle FillStyle_ = FillStyle::Solid;
+
+    // A filled polygon (when the fill style is solid) with a one-pixel outline.
+    void Polygon(const QPoint* points, int count);
+    // Outline of the rectangle between two corners, both included.
+    void Rectangle(int x1, int y1, int x2, int y2, ColourValue colour);
+    // Replaces the pixels of dest at (dx, dy) with the given rectangle of source.
+    void CopyFrom(const Surface& source, const QRect& sourceRect, QPoint dest);
+    void Cls();
+    ColourValue Point(int x, int y) const;
+
+    // Makes what was drawn visible (the widget showing the surface repaints).
+    void Refresh() { emit refreshed(); }
+
+    bool Enabled() const { return enabled_; }
+    void setEnabled(bool on);
+    bool Visible() const { return visible_; }
+    void setVisible(bool on);
+
+signals:
+    void refreshed();
+    void enabledChanged(bool enabled);
+    void visibleChanged(bool visible);
+
+private:
+    QImage image_;
+    ColourValue background_;
+    bool enabled_ = true;
+    bool visible_ = true;
+};

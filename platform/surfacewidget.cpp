@@ -1,0 +1,22 @@
+#include "surfacewidget.h"
+
+#include "surface.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+SurfaceWidget::SurfaceWidget(Surface& surface, QWidget* parent)
+    : QWidget(parent), surface_(surface) {
+    setFixedSize(surface.width(), surface.height());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setEnabled(surface.Enabled());
+    setVisible(surface.Visible());
+    connect(&surface, &Surface::refreshed, this, qOverload<>(&QWidget::update));
+    connect(&surface, &Surface::enabledChanged, this, &QWidget::setEnabled);
+    connect(&surface, &Surface::visibleChanged, this, &QWidget::setVisible);
+}
+
+void SurfaceWidget::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.drawImage(event->rect(), surface_.image(), event->rect());
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+// Twips per pixel of the primary screen (1440 / logical DPI; 15 at 96 DPI).
+double TwipsPerPixelX();
+double TwipsPerPixelY();
+
+// Window geometry is given in twips; widgets are placed in pixels.
+int TwipsToPixelsX(double twips);
+int TwipsToPixelsY(double twips);

@@ -1,0 +1,114 @@
+#include "numbers.h"
+#include "pelorin1.h"
+
+std::array<QPoint, 5> PELORIN1::Outline(int i, int o, double ox, double oy) const {
+    const auto& s = Shape[static_cast<std::size_t>(i)][static_cast<std::size_t>(o & 7)];
+    std::array<QPoint, 5> points;
+    for (std::size_t k = 0; k < points.size(); ++k)
+        points[k] = QPoint(CLng(ox + s[2 * k + 1]), CLng(oy + s[2 * k + 2]));
+    return points;
+}
+
+void PELORIN1::PlacedOutline(int i, std::array<QPoint, 11>& buffer) {
+    const auto n = static_cast<std::size_t>(i);
+    OriginX = BoardLeft + PieceX[n];
+    OriginY = BoardTop + PieceY[n];
+    const std::array<QPoint, 5> points = Outline(i, PieceOrient[n], OriginX, OriginY);
+    std::copy(points.begin(), points.end(), buffer.begin());
+}
+
+void PELORIN1::SetPieceColours(int i) {
+    const auto n = static_cast<std::size_t>(i);
+    Surface& board = surfaces.board;
+    board.FillStyle_ = Surface::FillStyle::Solid;
+    board.ForeColor = BoardBack;
+    board.FillColor = SilhouetteColour;
+    if (CopiedFlag == 1)
+        board.ForeColor = SilhouetteColour;
+    if (PlayLevel == 1)
+        board.FillColor = QBColor(PieceColour[n]);
+    if (OrientMatch[n] == 1 && PlayLevel == 2)
+        board.FillColor = QBColor(3);
+}
+
+void PELORIN1::drawOnBoardAndHitMap(int i, const QPoint* points) {
+    SetPieceColours(i);
+    surfaces.board.Polygon(points, 4);
+    Surface& hit = surfaces.hitMap;
+    hit.FillColor = QBColor(PieceColour[static_cast<std::size_t>(i)]);
+    hit.ForeColor = BoardBack;
+    hit.FillStyle_ = Surface::FillStyle::Solid;
+    hit.Polygon(points, 4);
+}
+
+void PELORIN1::DrawAllPieces() {
+    for (int i = 0; i < Pieces; ++i) {
+        if (i == Selected)
+            continue;
+        PlacedOutline(i, PiecePts);
+        drawOnBoardAndHitMap(i, PiecePts.data());
+    }
+    if (Selected == -1)
+        surfaces.board.Refresh();
+}
+
+void PELORIN1::DrawPiece(int i) {
+    PlacedOutline(i, PiecePts);
+    drawOnBoardAndHitMap(i, PiecePts.data());
+    surfaces.board.Refresh();
+}
+
+void PELORIN1::drawTarget(int f, int& maxX, int& maxY) {
+    Surface& canvas = surfaces.targetCanvas;
+    for (std::size_t i = 0; i < Pieces; ++i) {
+        OrientMatch[i] = 0;
+        if (!HasFigure(f))
+            continue; // an empty collection shows an empty target
+        const double ox = 5 + FigX[f][i];
+        const double oy = FigY[f][i] + 14;
+        const std::array<QPoint, 5> points =
+            Outline(static_cast<int>(i), FigOrient[f][i], ox, oy);
+        std::copy(points.begin(), points.end(), Pts.begin());
+        for (const QPoint& p : points) {
+            maxX = std::max(maxX, p.x());
+            maxY = std::max(maxY, p.y());
+        }
+        const ColourValue c = PlayLevel == 1 ? QBColor(PieceColour[i]) : SilhouetteColour;
+        canvas.FillColor = c;
+        canvas.ForeColor = c;
+        canvas.FillStyle_ = Surface::FillStyle::Solid;
+        canvas.Polygon(Pts.data(), 4);
+    }
+}
+
+void PELORIN1::ShowFigure() {
+    Surface& view = surfaces.targetView;
+    Surface& canvas = surfaces.targetCanvas;
+    view.Cls();
+    canvas.Cls();
+    int maxX = 0;
+    int maxY = 0;
+    const int f = CurrentFigure;
+    drawTarget(f, maxX, maxY);
+
+    const float w = static_cast<float>(3500 / TwipsX);
+    const float h = static_cast<float>(3600 / TwipsY);
+    const float dx = (w - static_cast<float>(maxX)) / 2;
+    const float dy = (h - static_cast<float>(maxY)) / 2;
+    view.CopyFrom(canvas, QRect(0, 0, CLng(w - dx), CLng(h - dy)), QPoint(CLng(dx), CLng(dy)));
+    view.FillStyle_ = Surface::FillStyle::Transparent;
+    view.Refresh();
+    view.setVisible(true);
+    canvas.setVisible(false);
+
+    targetCaption_ = QStringLiteral("Pelorin (%1 of %2)").arg(CurrentFigure).arg(FigureCount);
+    emit targetCaptionChanged(targetCaption_);
+    mainCaption_ = QStringLiteral("File: ") + FigureFilePath;
+    emit mainCaptionChanged(mainCaption_);
+
+    if (PlayLevel == 2) {
+        for (int i = 0; i < Pieces; ++i)
+            CheckOrientation(i);
+    }
+    DrawAllPieces();
+}

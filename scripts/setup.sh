@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and running Zederoru need.
+# Does nothing when they are all present already.
+set -euo pipefail
+
+packages=(g++ cmake ninja-build pkg-config
+          qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6
+          gstreamer1.0-plugins-good
+          xvfb xauth)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
+$sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq --no-install-recommends "${missing[@]}"

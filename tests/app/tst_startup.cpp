@@ -1,0 +1,184 @@
+#include "support/fixtures.h"
+
+#include "app/formmain.h"
+#include "app/startup.h"
+#include "app/windowplacement.h"
+#include "panel/form1.h"
+#include "platform/surfacewidget.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QScreen>
+#include <QTest>
+
+using namespace Fixtures;
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartCreatesTheSettingsFile();
+    void missingCollectionStopsWithoutWriting();
+    void unreadableHeaderNamesTheFile();
+    void moreThan500FiguresStops();
+    void settingsWrittenByExitReadBack_data();
+    void settingsWrittenByExitReadBack();
+    void settingsLineTwoForms_data();
+    void settingsLineTwoForms();
+    void shutdownSendsItsCommands();
+    void windowsShowTheGame();
+    void windowsOpenSideBySideOrWhereStored();
+};
+
+void TestStartup::firstStartCreatesTheSettingsFile() {
+    TestGame t;
+    const auto settings = t.start(collection(syntheticHeader(), {record(1, 10, 10, spread(10, 10))}));
+    QVERIFY(settings);
+    QVERIFY(!settings->hasPositions());
+    QCOMPARE(readFile(t.path("Zederoru.cfg")), QByteArray("PELORIN.pel\r\n-1,-1,-1,-1\r\n"));
+    QVERIFY(t.p.AppDir.endsWith('/'));
+    QVERIFY(!t.p.AppDir.endsWith("//"));
+    QCOMPARE(t.p.FigureFilePath, t.path("PELORIN.pel"));
+    QCOMPARE(t.p.CurrentFigure, 1);
+    QCOMPARE(t.p.LevelText(), QString("Play difficulty: NORMAL"));
+    QCOMPARE(t.p.TargetCaption(), QString("Pelorin (1 of 1)"));
+    QCOMPARE(t.p.Selected, -1);
+    QCOMPARE(t.p.SoundOn, std::int16_t(0));
+    QCOMPARE(t.p.BoardLeft, 10.0);
+    QCOMPARE(t.p.PieceX, t.p.HomeX);
+    QVERIFY(t.messages.shown.isEmpty());
+    QVERIFY(t.sound.commands.isEmpty());
+}
+
+void TestStartup::missingCollectionStopsWithoutWriting() {
+    TestGame t;
+    writeFile(t.path("Zederoru.cfg"), "gone.pel\r\n 15  30  45  60 \r\n");
+    QVERIFY(!StartUp(t.p, t.folder.path()));
+    QCOMPARE(t.messages.texts(),
+             QStringList{"Pelorin shapes file not found:\n\r" + t.path("gone.pel")});
+    QCOMPARE(readFile(t.path("Zederoru.cfg")), QByteArray("gone.pel\r\n 15  30  45  60 \r\n"));
+    writeFile(t.path("gone.pel"), ""); // an empty file counts as missing
+    QVERIFY(!StartUp(t.p, t.folder.path()));
+    QCOMPARE(t.messages.shown.size(), 2);
+}
+
+void TestStartup::unreadableHeaderNamesTheFile() {
+    TestGame t;
+    QVERIFY(!t.start("1,2\r\nthis is not a collection\r\n"));
+    QCOMPARE(t.messages.shown.size(), 1);
+    QVERIFY(t.messages.shown[0].text.contains(t.path("PELORIN.pel")));
+    QVERIFY(t.messages.shown[0].text.contains("64 lines"));
+}
+
+void TestStartup::moreThan500FiguresStops() {
+    QList<QByteArray> records;
+    for (int n = 1; n <= 501; ++n)
+        records.append(record(n, 10, 10, spread(10, 10)));
+    TestGame t;
+    QVERIFY(!t.start(collection(syntheticHeader(), records)));
+    QCOMPARE(t.messages.texts(), QStringList{"Cannot handle more than 500 Zederoru"});
+}
+
+void TestStartup::settingsWrittenByExitReadBack_data() {
+    QTest::addColumn<QString>("collection");
+    QTest::addColumn<QList<float>>("positions");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("positive") << "/games/my figures/Cats.pel" << QList<float>{1200, 4500, 6000, 300}
+                              << QByteArray("Cats.pel\r\n 1200  4500  6000  300 \r\n");
+    QTest::newRow("negative") << "Dogs.pel" << QList<float>{-1, 20, -30, 0}
+                              << QByteArray("Dogs.pel\r\n-1  20 -30  0 \r\n");
+    QTest::newRow("fraction") << "/x/y.pel" << QList<float>{1.5f, 2, 3, 4}
+                              << QByteArray("y.pel\r\n 1.5  2  3  4 \r\n");
+}
+
+void TestStartup::settingsWrittenByExitReadBack() {
+    QFETCH(QString, collection);
+    QFETCH(QList<float>, positions);
+    QFETCH(QByteArray, bytes);
+    const std::array<float, 4> p{positions[0], positions[1], positions[2], positions[3]};
+    QCOMPARE(formatSettings(collection, p), bytes);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("Zederoru.cfg");
+    QVERIFY(writeSettings(path, bytes, nullptr));
+    QCOMPARE(readFile(path), bytes);
+    const auto back = readSettings(path);
+    QVERIFY(back);
+    QCOMPARE(back->collection, collection.mid(collection.lastIndexOf('/') + 1));
+    QCOMPARE(back->positions, p);
+}
+
+void TestStartup::settingsLineTwoForms_data() {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("stored");
+    QTest::addColumn<float>("mainTop");
+    QTest::newRow("blanks") << QByteArray("a.pel\r\n 10  20  30  40 \r\n") << true << 40.f;
+    QTest::newRow("commas") << QByteArray("a.pel\r\n10,20,30,40\r\n") << true << 40.f;
+    QTest::newRow("minus one first") << QByteArray("a.pel\r\n-1,20,30,40\r\n") << false << 40.f;
+    QTest::newRow("missing") << QByteArray("a.pel\r\n") << false << -1.f;
+    QTest::newRow("words") << QByteArray("a.pel\r\nleft,top,x,y\r\n") << false << -1.f;
+    QTest::newRow("three numbers") << QByteArray("a.pel\r\n1,2,3\r\n") << false << -1.f;
+}
+
+void TestStartup::settingsLineTwoForms() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, stored);
+    QFETCH(float, mainTop);
+    QTemporaryDir dir;
+    writeFile(dir.filePath("s.cfg"), bytes);
+    const auto s = readSettings(dir.filePath("s.cfg"));
+    QVERIFY(s);
+    QCOMPARE(s->collection, QString("a.pel"));
+    QCOMPARE(s->hasPositions(), stored);
+    QCOMPARE(s->positions[3], mainTop);
+}
+
+void TestStartup::shutdownSendsItsCommands() {
+    TestGame t;
+    QVERIFY(t.start(collection(syntheticHeader(), {})));
+    ShutDown(t.p);
+    QCOMPARE(t.sound.commands, (QStringList{"stop mp3", "close all"}));
+    t.sound.commands.clear();
+    t.p.SoundOn = 1;
+    ShutDown(t.p);
+    QCOMPARE(t.sound.commands,
+             (QStringList{"stop mp3", "close all", "play " + t.p.AppDir + "thank.wav"}));
+}
+
+void TestStartup::windowsShowTheGame() {
+    TestGame t;
+    QVERIFY(t.start(collection(syntheticHeader(), {record(1, 10, 10, spread(10, 10))})));
+    FormMain main(t.p);
+    Form1 panel(t.p);
+    QCOMPARE(main.windowTitle(), "File: " + t.path("PELORIN.pel"));
+    QCOMPARE(main.PStandard->text(), QString("Play difficulty: NORMAL"));
+    QCOMPARE(main.Picture1->size(), QSize(350, 390));
+    QCOMPARE(main.PStandard->geometry().top(), 390);
+    QCOMPARE(main.PStandard->width(), 350);
+    QCOMPARE(panel.windowTitle(), QString("Zederoru"));
+    QCOMPARE(panel.TarPel->title(), QString("Pelorin (1 of 1)"));
+    t.p.setLevelText("Play difficulty: EASY");
+    QCOMPARE(main.PStandard->text(), QString("Play difficulty: EASY"));
+}
+
+void TestStartup::windowsOpenSideBySideOrWhereStored() {
+    TestGame t;
+    QVERIFY(t.start(collection(syntheticHeader(), {})));
+    FormMain main(t.p);
+    Form1 panel(t.p);
+    Settings offScreen;
+    offScreen.positions = {-90000, -90000, 500000, 500000};
+    PlaceWindows(main, panel, offScreen);
+    QVERIFY(panel.x() >= main.x() + main.width());
+    QCOMPARE(panel.y(), main.y());
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    QVERIFY(screen.contains(main.pos()));
+
+    Settings stored;
+    stored.positions = {1200, 4500, 6000, 300};
+    PlaceWindows(main, panel, stored);
+    QCOMPARE(panel.pos(), QPoint(80, 300));
+    QCOMPARE(main.pos(), QPoint(400, 20));
+    QCOMPARE(WindowPositions(main, panel), stored.positions);
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"

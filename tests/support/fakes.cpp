@@ -1,0 +1,15 @@
+#include "fakes.h"
+
+MessageBoxes::Answer FakeMessageBoxes::MsgBox(const Message& message) {
+    shown.append(message);
+    if (!script.isEmpty())
+        return script.takeFirst();
+    return message.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+}
+
+QStringList FakeMessageBoxes::texts() const {
+    QStringList result;
+    for (const Message& m : shown)
+        result.append(m.text);
+    return result;
+}

@@ -1,0 +1,86 @@
+#include "fixtures.h"
+
+#include "app/startup.h"
+
+#include <QFile>
+#include <QTest>
+
+namespace Fixtures {
+
+namespace {
+
+QByteArray shapeRecord(int piece, int orient) {
+    const bool diamond = orient % 2 == 1;
+    const QByteArray points = diamond ? "1,0,2,1,1,2,0,1,1,0" : "0,0,2,0,2,2,0,2,0,0";
+    return QByteArray::number(piece * 10 + orient) + (diamond ? ",-1,2,2,0,0," : ",1,2,2,0,0,") +
+           points + ",0,0";
+}
+
+} // namespace
+
+QByteArray syntheticHeader() {
+    QByteArray out;
+    for (int i = 0; i < 7; ++i) {
+        const double hx = (i % 4) * 3.5 - 3;
+        const double hy = (i / 4) * 4.0 - 3;
+        out += QByteArray::number(hx) + "," + QByteArray::number(hy) + "\r\n";
+    }
+    for (int i = 0; i < 7; ++i)
+        for (int o = 0; o < 8; ++o)
+            out += shapeRecord(i, o) + "\r\n";
+    out += "End of piece set\r\n";
+    return out;
+}
+
+QByteArray defaultHeader() {
+    QFile file(QStringLiteral(ZEDERORU_DATA_DIR "/PELORIN.pel"));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("default collection missing");
+    QByteArray out;
+    for (int i = 0; i < 64; ++i)
+        out += file.readLine();
+    return out;
+}
+
+QByteArray collection(const QByteArray& header, const QList<QByteArray>& records) {
+    QByteArray out = header + "Test figures\r\n";
+    for (const QByteArray& r : records)
+        out += r + "\r\n";
+    return out;
+}
+
+QByteArray record(int n, int x0, int y0, const Placement& pieces) {
+    QByteArray out = QByteArray::number(n) + "," + QByteArray::number(x0) + "," +
+                     QByteArray::number(y0);
+    for (const auto& piece : pieces)
+        for (int v : piece)
+            out += "," + QByteArray::number(v);
+    return out;
+}
+
+Placement spread(int x, int y) {
+    Placement p{};
+    for (int i = 0; i < 7; ++i)
+        p[static_cast<std::size_t>(i)] = {0, x + 48 * (i % 4), y + 48 * (i / 4)};
+    return p;
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void writeFile(const QString& path, const QByteArray& data) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size())
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+} // namespace Fixtures
+
+std::optional<Settings> TestGame::start(const QByteArray& collection) {
+    Fixtures::writeFile(path(QStringLiteral("PELORIN.pel")), collection);
+    return StartUp(p, folder.path());
+}

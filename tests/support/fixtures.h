@@ -1,0 +1,49 @@
+#pragma once
+
+#include "fakes.h"
+
+#include "app/game.h"
+#include "app/settings.h"
+
+#include <QByteArray>
+#include <QTemporaryDir>
+#include <array>
+#include <optional>
+
+namespace Fixtures {
+
+// A small, fully known piece set: in even orientations every piece is a 48-pixel square,
+// in odd ones a diamond of 68 pixels (diagonal units), no turn shifts, pieces at home on a
+// tidy grid. Lines end in CR LF.
+QByteArray syntheticHeader();
+
+// The 64 header lines of the default collection shipped in data/.
+QByteArray defaultHeader();
+
+// Header + label line + the given record lines, each ended by CR LF.
+QByteArray collection(const QByteArray& header, const QList<QByteArray>& records);
+
+// A record line: n, x0, y0 and per piece orientation, x, y.
+using Placement = std::array<std::array<int, 3>, 7>;
+QByteArray record(int n, int x0, int y0, const Placement& pieces);
+
+// A placement of seven pieces with their origins at the given offsets from (x, y).
+Placement spread(int x, int y);
+
+QByteArray readFile(const QString& path);
+void writeFile(const QString& path, const QByteArray& data);
+
+} // namespace Fixtures
+
+// A game started in a temporary program folder with scripted messages and recorded sound.
+struct TestGame {
+    FakeMessageBoxes messages;
+    RecordingSound sound;
+    QTemporaryDir folder;
+    Game game{messages, sound, 15, 15};
+    PELORIN1& p = game.pelorin;
+
+    QString path(const QString& name) const { return folder.filePath(name); }
+    // Writes PELORIN.pel into the program folder and runs start-up.
+    std::optional<Settings> start(const QByteArray& collection);
+};
