@@ -1,5 +1,6 @@
 #include "app/formmain.h"
 #include "app/game.h"
+#include "app/programfolder.h"
 #include "app/startup.h"
 #include "app/windowplacement.h"
 #include "panel/form1.h"
@@ -7,6 +8,7 @@
 #include "platform/twips.h"
 
 #include <QApplication>
+#include <QIcon>
 
 namespace {
 
@@ -21,11 +23,14 @@ public:
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zederoru"));
+    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setDesktopFileName(QStringLiteral("org.zederoru.Zederoru"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.zederoru.Zederoru")));
     QtMessageBoxes messages;
     NoSound sound;
     Game game(messages, sound, TwipsPerPixelX(), TwipsPerPixelY());
     const std::optional<Settings> settings =
-        StartUp(game.pelorin, QCoreApplication::applicationDirPath());
+        StartUp(game.pelorin, chooseProgramFolder(systemProgramFolderPlaces()).path);
     if (!settings)
         return 1;
     FormMain main(game.pelorin);
