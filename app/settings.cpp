@@ -4,18 +4,31 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <charconv>
+#include <cmath>
 
 std::optional<Settings> readSettings(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    FieldReader reader(file.readAll());
+    return parseSettings(file.readAll());
+}
+
+namespace {
+
+// Far beyond any screen; keeps every stored position well inside the range of a float.
+constexpr double MaxTwips = 1e7;
+
+} // namespace
+
+Settings parseSettings(const QByteArray& content) {
+    FieldReader reader(content);
     Settings s;
     s.collection = reader.text().value_or(QString());
     std::array<float, 4> positions{};
     for (float& p : positions) {
         const std::optional<double> v = reader.number();
-        if (!v)
+        if (!v || std::abs(*v) > MaxTwips)
             return s; // no position stored
         p = static_cast<float>(*v);
     }
@@ -40,18 +53,28 @@ bool writeDefaultSettings(const QString& path, QString* error) {
 
 namespace {
 
+// The shortest plain decimal that reads back as the same float, a blank in the sign place.
 QByteArray shortest(float v) {
-    QByteArray digits = QByteArray::number(static_cast<double>(v), 'g', 7);
-    if (digits.contains('e')) // keep plain decimals for twips
-        digits = QByteArray::number(static_cast<double>(v), 'f', 0);
+    std::array<char, 64> buffer{};
+    const auto end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), v, std::chars_format::fixed)
+            .ptr;
+    const QByteArray digits(buffer.data(), end - buffer.data());
     return v < 0 ? digits : ' ' + digits;
+}
+
+// A name that a plain text field would cut short or trim is written in quotes.
+QByteArray nameField(const QString& name) {
+    const QByteArray bytes = name.toUtf8();
+    const bool plain = !bytes.contains(',') && bytes == bytes.trimmed() && !bytes.startsWith('"');
+    return plain ? bytes : '"' + bytes + '"';
 }
 
 } // namespace
 
 QByteArray formatSettings(const QString& collectionPath, const std::array<float, 4>& positions) {
     const qsizetype slash = collectionPath.lastIndexOf(QLatin1Char('/'));
-    QByteArray out = collectionPath.mid(slash + 1).toUtf8() + "\r\n";
+    QByteArray out = nameField(collectionPath.mid(slash + 1)) + "\r\n";
     for (float p : positions)
         out += shortest(p) + ' ';
     return out + "\r\n";

@@ -16,6 +16,7 @@ struct Settings {
 inline const QString SettingsFileName = QStringLiteral("Zederoru.cfg");
 
 // Reads the two lines; a line 2 that is missing or not numeric reads as no position stored.
+Settings parseSettings(const QByteArray& content);
 // nullopt when the file cannot be read.
 std::optional<Settings> readSettings(const QString& path);
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running Zederoru need.
-# Does nothing when they are all present already.
+# Installs the Debian packages that building, testing and running Zederoru need, or the
+# packages named as arguments. Does nothing when they are all present already.
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config
@@ -8,6 +8,7 @@ packages=(g++ cmake ninja-build pkg-config
           gstreamer1.0-plugins-good
           desktop-file-utils appstream
           xvfb xauth)
+[ $# -gt 0 ] && packages=("$@")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -88,6 +88,8 @@ void TestStartup::settingsWrittenByExitReadBack_data() {
                               << QByteArray("Dogs.pel\r\n-1  20 -30  0 \r\n");
     QTest::newRow("fraction") << "/x/y.pel" << QList<float>{1.5f, 2, 3, 4}
                               << QByteArray("y.pel\r\n 1.5  2  3  4 \r\n");
+    QTest::newRow("comma in name") << "/x/a, b.pel" << QList<float>{1, 2, 3, 4}
+                                   << QByteArray("\"a, b.pel\"\r\n 1  2  3  4 \r\n");
 }
 
 void TestStartup::settingsWrittenByExitReadBack() {
@@ -116,6 +118,7 @@ void TestStartup::settingsLineTwoForms_data() {
     QTest::newRow("missing") << QByteArray("a.pel\r\n") << false << -1.f;
     QTest::newRow("words") << QByteArray("a.pel\r\nleft,top,x,y\r\n") << false << -1.f;
     QTest::newRow("three numbers") << QByteArray("a.pel\r\n1,2,3\r\n") << false << -1.f;
+    QTest::newRow("beyond a float") << QByteArray("a.pel\r\n1,2,3,1e300\r\n") << false << -1.f;
 }
 
 void TestStartup::settingsLineTwoForms() {

@@ -1,0 +1,11 @@
+#include "fuzzsupport.h"
+
+#include <QGuiApplication>
+
+void startOffscreenApplication() {
+    static int argc = 1;
+    static char name[] = "fuzz";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(argc, argv);
+}
