@@ -27,26 +27,47 @@ bool loadCollection(PELORIN1& game) {
     game.InitialState();
     if (result == PELORIN1::LoadResult::Ok)
         result = game.LoadFigures(&why);
-    if (result == PELORIN1::LoadResult::TooMany)
-        return false; // the reader has said so
-    if (result != PELORIN1::LoadResult::Ok) {
+    if (result == PELORIN1::LoadResult::Ok)
+        return true;
+    if (result != PELORIN1::LoadResult::TooMany) // the reader has told the player itself
         tellCannotStart(game, QStringLiteral("Pelorin shapes file cannot be read:") +
                                   game.NewLine + path + game.NewLine + why);
-        return false;
+    return false;
+}
+
+// The collections to try, best first: the one asked for on the command line, the one the
+// settings name, and the default one. A collection opened from another folder is stored by
+// name only, so without the fallback the game could never start again after such an exit.
+QStringList collectionsToTry(const QString& appDir, const Settings& settings,
+                             const QString& requested) {
+    QStringList paths;
+    if (!requested.isEmpty())
+        paths.append(requested);
+    paths.append(appDir + settings.collection);
+    paths.append(appDir + Settings{}.collection);
+    paths.removeDuplicates();
+    return paths;
+}
+
+bool loadFirstCollection(PELORIN1& game, const QStringList& paths) {
+    for (const QString& path : paths) {
+        game.FigureFilePath = path;
+        if (loadCollection(game))
+            return true;
     }
-    return true;
+    return false;
 }
 
 } // namespace
 
-std::optional<Settings> StartUp(PELORIN1& game, const QString& programFolder) {
+std::optional<Settings> StartUp(PELORIN1& game, const QString& programFolder,
+                                const QString& requestedCollection) {
     game.AppDir = withTrailingSeparator(programFolder);
     game.PixScaleX = static_cast<float>(15 / game.TwipsX);
     game.PixScaleY = static_cast<float>(15 / game.TwipsY);
     const Settings settings = settingsOf(game.AppDir + SettingsFileName);
-    game.FigureFilePath = game.AppDir + settings.collection;
     game.setLevelText(QStringLiteral("Play difficulty: NORMAL"));
-    if (!loadCollection(game))
+    if (!loadFirstCollection(game, collectionsToTry(game.AppDir, settings, requestedCollection)))
         return std::nullopt;
     game.Randomize();
     game.CurrentFigure = game.RandomFigure();

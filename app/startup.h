@@ -7,9 +7,12 @@
 class PELORIN1;
 
 // The start-up sequence up to the windows: program folder, settings file, collection, piece
-// set, initial state, figures, a random figure shown. Returns the settings read, or nullopt
-// when the game cannot start (the player has been told why).
-std::optional<Settings> StartUp(PELORIN1& game, const QString& programFolder);
+// set, initial state, figures, a random figure shown. A collection asked for on the command
+// line comes first; a collection that cannot be loaded is reported and the next one tried,
+// down to the default one. Returns the settings read, or nullopt when the game cannot start
+// (the player has been told why).
+std::optional<Settings> StartUp(PELORIN1& game, const QString& programFolder,
+                                const QString& requestedCollection = {});
 
 // The shutdown commands sent when the main window closes.
 void ShutDown(PELORIN1& game);

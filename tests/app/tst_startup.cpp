@@ -18,6 +18,7 @@ class TestStartup : public QObject {
 private slots:
     void firstStartCreatesTheSettingsFile();
     void missingCollectionStopsWithoutWriting();
+    void collectionsTriedInTurn();
     void unreadableHeaderNamesTheFile();
     void moreThan500FiguresStops();
     void settingsWrittenByExitReadBack_data();
@@ -54,11 +55,47 @@ void TestStartup::missingCollectionStopsWithoutWriting() {
     writeFile(t.path("Zederoru.cfg"), "gone.pel\r\n 15  30  45  60 \r\n");
     QVERIFY(!StartUp(t.p, t.folder.path()));
     QCOMPARE(t.messages.texts(),
-             QStringList{"Pelorin shapes file not found:\n\r" + t.path("gone.pel")});
+             (QStringList{"Pelorin shapes file not found:\n\r" + t.path("gone.pel"),
+                          "Pelorin shapes file not found:\n\r" + t.path("PELORIN.pel")}));
     QCOMPARE(readFile(t.path("Zederoru.cfg")), QByteArray("gone.pel\r\n 15  30  45  60 \r\n"));
     writeFile(t.path("gone.pel"), ""); // an empty file counts as missing
     QVERIFY(!StartUp(t.p, t.folder.path()));
+    QCOMPARE(t.messages.shown.size(), 4);
+}
+
+void TestStartup::collectionsTriedInTurn() {
+    TestGame t;
+    const QByteArray standard = collection(syntheticHeader(), {record(1, 10, 10, spread(10, 10))});
+    QList<QByteArray> three;
+    for (int n = 1; n <= 3; ++n)
+        three.append(record(n, 10, 10, spread(10, 10)));
+    writeFile(t.path("PELORIN.pel"), standard);
+    writeFile(t.path("Zederoru.cfg"), "elsewhere.pel\r\n-1,-1,-1,-1\r\n");
+
+    // A collection opened from another folder was stored by name only: start on the default.
+    QVERIFY(StartUp(t.p, t.folder.path()));
+    QCOMPARE(t.p.FigureFilePath, t.path("PELORIN.pel"));
+    QCOMPARE(t.messages.texts(),
+             QStringList{"Pelorin shapes file not found:\n\r" + t.path("elsewhere.pel")});
+
+    // One named on the command line comes first, from any folder, blanks and all.
+    QTemporaryDir other;
+    const QString asked = other.filePath("my figures été.pel");
+    writeFile(asked, collection(syntheticHeader(), three));
+    t.messages.shown.clear();
+    QVERIFY(StartUp(t.p, t.folder.path(), asked));
+    QCOMPARE(t.p.FigureFilePath, asked);
+    QCOMPARE(t.p.FigureCount, 3);
+    QVERIFY(t.messages.shown.isEmpty());
+
+    // One that is not a collection is reported and the next one loaded.
+    writeFile(asked, "just some text\r\n");
+    QVERIFY(StartUp(t.p, t.folder.path(), asked));
+    QCOMPARE(t.p.FigureFilePath, t.path("PELORIN.pel"));
+    QCOMPARE(t.p.FigureCount, 1);
     QCOMPARE(t.messages.shown.size(), 2);
+    QVERIFY(t.messages.shown[0].text.startsWith("Pelorin shapes file cannot be read:"));
+    QVERIFY(t.messages.shown[0].text.contains(asked));
 }
 
 void TestStartup::unreadableHeaderNamesTheFile() {
