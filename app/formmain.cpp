@@ -2,17 +2,24 @@
 
 #include "startup.h"
 
+#include "platform/keys.h"
 #include "platform/surfacewidget.h"
+#include "play/keyboardplay.h"
 #include "puzzle/pelorin1.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 
-FormMain::FormMain(PELORIN1& game, QWidget* parent) : QWidget(parent), game_(game) {
+FormMain::FormMain(PELORIN1& game, QWidget* parent) : QWidget(parent), game_(game), pointer_(game) {
     setWindowTitle(game.MainCaption());
     Picture1 = new SurfaceWidget(game.surfaces.board, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setAccessibleName(tr("Board"));
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->installEventFilter(this);
+    setFocusProxy(Picture1);
     PStandard = new QLabel(game.LevelText(), this);
     PStandard->setObjectName(QStringLiteral("PStandard"));
     PStandard->setAlignment(Qt::AlignCenter);
@@ -36,4 +43,43 @@ void FormMain::closeEvent(QCloseEvent* event) {
     ShutDown(game_);
     event->accept();
     emit unloaded();
+}
+
+bool FormMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != Picture1 || !game_.surfaces.board.Enabled())
+        return QWidget::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease:
+        return boardMouse(event);
+    case QEvent::KeyPress:
+        return boardKey(event);
+    default:
+        return QWidget::eventFilter(watched, event);
+    }
+}
+
+// A double click arrives in place of the second press.
+bool FormMain::boardMouse(QEvent* event) {
+    const auto* e = static_cast<QMouseEvent*>(event);
+    const int shift = ShiftBits(e->modifiers());
+    const auto x = static_cast<float>(e->position().x());
+    const auto y = static_cast<float>(e->position().y());
+    if (event->type() == QEvent::MouseMove)
+        pointer_.Move(ButtonBits(e->buttons()), shift, x, y);
+    else if (event->type() == QEvent::MouseButtonRelease)
+        pointer_.Release(ButtonCode(e->button()), shift, x, y);
+    else
+        pointer_.Press(ButtonCode(e->button()), shift, x, y);
+    return true;
+}
+
+bool FormMain::boardKey(QEvent* event) {
+    const auto* e = static_cast<QKeyEvent*>(event);
+    if (IsModifierKey(e->key()))
+        return false;
+    KeyDown(game_, VirtualKeyCode(e->key(), e->modifiers()), ShiftBits(e->modifiers()));
+    return true;
 }

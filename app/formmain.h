@@ -1,12 +1,15 @@
 #pragma once
 
+#include "play/pointerplay.h"
+
 #include <QWidget>
 
 class QLabel;
 class PELORIN1;
 class SurfaceWidget;
 
-// The main window: the board Picture1 and the level label PStandard under it.
+// The main window: the board Picture1 and the level label PStandard under it. The board's
+// pointer and key events go to the play logic.
 class FormMain : public QWidget {
     Q_OBJECT
 public:
@@ -21,9 +24,15 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Tab turns a piece on the board; it never moves the focus.
+    bool focusNextPrevChild(bool) override { return false; }
 
 private:
     void layOut();
+    bool boardMouse(QEvent* event);
+    bool boardKey(QEvent* event);
 
     PELORIN1& game_;
+    PointerPlay pointer_;
 };

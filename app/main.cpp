@@ -5,20 +5,11 @@
 #include "app/windowplacement.h"
 #include "panel/form1.h"
 #include "platform/qtmessageboxes.h"
+#include "platform/qtsound.h"
 #include "platform/twips.h"
 
 #include <QApplication>
 #include <QIcon>
-
-namespace {
-
-// Until the audio layer lands the cues go nowhere.
-class NoSound : public SoundCommands {
-public:
-    void mciSendString(const QString&) override {}
-};
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -27,7 +18,7 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("org.zederoru.Zederoru"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.zederoru.Zederoru")));
     QtMessageBoxes messages;
-    NoSound sound;
+    QtSoundCommands sound;
     Game game(messages, sound, TwipsPerPixelX(), TwipsPerPixelY());
     const std::optional<Settings> settings =
         StartUp(game.pelorin, chooseProgramFolder(systemProgramFolderPlaces()).path);

@@ -1,0 +1,42 @@
+#include "qtsound.h"
+
+#include <QFileInfo>
+#include <QSoundEffect>
+#include <QUrl>
+
+QtSoundCommands::QtSoundCommands() = default;
+
+QtSoundCommands::~QtSoundCommands() {
+    stopAll();
+}
+
+void QtSoundCommands::mciSendString(const QString& command) {
+    static const QString playPrefix = QStringLiteral("play ");
+    if (command.startsWith(playPrefix))
+        play(command.mid(playPrefix.size())); // the rest, blanks and all, is the path
+    else if (command == QLatin1String("stop mp3"))
+        for (QSoundEffect* effect : std::as_const(effects_))
+            effect->stop();
+    else if (command == QLatin1String("close all"))
+        stopAll();
+}
+
+void QtSoundCommands::play(const QString& path) {
+    QSoundEffect* effect = effects_.value(path);
+    if (!effect) {
+        if (!QFileInfo(path).isFile())
+            return; // a missing cue is no error
+        effect = new QSoundEffect;
+        effect->setSource(QUrl::fromLocalFile(path));
+        effects_.insert(path, effect);
+    }
+    effect->play();
+}
+
+void QtSoundCommands::stopAll() {
+    for (QSoundEffect* effect : std::as_const(effects_)) {
+        effect->stop();
+        delete effect;
+    }
+    effects_.clear();
+}

@@ -1,0 +1,26 @@
+#include "completion.h"
+
+#include "puzzle/pelorin1.h"
+
+bool CheckCompletion(PELORIN1& game) {
+    game.Covered = 0;
+    if (game.CopiedFlag == 0)
+        game.CheckFit();
+    if (game.Covered != 1)
+        return false;
+    CelebrateFigure(game);
+    return true;
+}
+
+void CelebrateFigure(PELORIN1& game) {
+    game.PlaySound(QStringLiteral("clap4"));
+    game.messages.MsgBox({QStringLiteral("You got it - congratulations")});
+    game.ResetPieces();
+    game.CurrentFigure += 1;
+    if (game.CurrentFigure > game.FigureCount)
+        game.CurrentFigure = 1;
+    game.ShowFigure();
+    for (int i = 0; i < PELORIN1::Pieces; ++i)
+        game.CheckOrientation(i);
+    game.surfaces.board.setEnabled(true);
+}

@@ -1,0 +1,67 @@
+#include "keyboardplay.h"
+
+#include "pointerplay.h"
+
+#include "platform/keys.h"
+#include "puzzle/pelorin1.h"
+
+namespace {
+
+QPoint stepOf(int keyCode) {
+    switch (keyCode) {
+    case VirtualKeys::Left:
+    case VirtualKeys::Numpad4:
+        return {-1, 0};
+    case VirtualKeys::Right:
+    case VirtualKeys::Numpad6:
+        return {1, 0};
+    case VirtualKeys::Up:
+    case VirtualKeys::Numpad8:
+        return {0, -1};
+    case VirtualKeys::Down:
+    case VirtualKeys::Numpad2:
+        return {0, 1};
+    default:
+        return {0, 0};
+    }
+}
+
+void turnKeyPiece(PELORIN1& game) {
+    if (game.Selected != -1)
+        return; // the pointer holds a piece
+    game.Selected = game.KeyPiece;
+    RotatePiece(game, game.KeyPiece);
+}
+
+// The area a piece leaves must no longer answer for it on the hit map.
+void eraseFromHitMap(PELORIN1& game, int i) {
+    Surface& hit = game.surfaces.hitMap;
+    game.PlacedOutline(i, game.Pts);
+    hit.FillStyle_ = Surface::FillStyle::Solid;
+    hit.ForeColor = game.BoardBack;
+    hit.FillColor = game.BoardBack;
+    hit.Polygon(game.Pts.data(), 4);
+}
+
+void nudge(PELORIN1& game, int keyCode, int shift) {
+    const int first = shift == 2 ? 0 : game.KeyPiece;
+    const int last = shift == 2 ? PELORIN1::Pieces - 1 : game.KeyPiece;
+    const int step = shift == 1 ? 5 : 1;
+    const QPoint d = stepOf(keyCode) * step;
+    for (int i = first; i <= last; ++i) {
+        eraseFromHitMap(game, i);
+        game.PieceX[static_cast<std::size_t>(i)] += d.x();
+        game.PieceY[static_cast<std::size_t>(i)] += d.y();
+    }
+    game.surfaces.board.Cls();
+    game.DrawAllPieces();
+}
+
+} // namespace
+
+void KeyDown(PELORIN1& game, int keyCode, int shift) {
+    if (keyCode == VirtualKeys::Tab)
+        turnKeyPiece(game);
+    else
+        nudge(game, keyCode, shift);
+}
