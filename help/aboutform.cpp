@@ -19,8 +19,8 @@ QRect twipsRect(int left, int top, int width, int height) {
 
 QString CreditsText() {
     return QStringLiteral("\n"
-                          "Zederoru, a seven-piece puzzle game by the Zederoru team\n"
-                          "Questions and new figures are welcome on the project page\n"
+                          "Zederoru, by the Zederoru team\n"
+                          "Write to us through the project page\n"
                           "January 2005");
 }
 
