@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
+#include <QTest>
 
 namespace {
 
@@ -50,6 +52,11 @@ int main(int argc, char* argv[]) {
 
     AllShapes all(t.p, [&](int n) { t.p.CurrentFigure = n; });
     all.ViewAll();
+    if (!QTest::qWaitForWindowExposed(&all))
+        return 1;
+    QMouseEvent move(QEvent::MouseMove, QPointF(120, 20), all.mapToGlobal(QPointF(120, 20)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&all, &move);
     save(all, out.filePath(QStringLiteral("allshapes.png")));
     all.Page().image().save(out.filePath(QStringLiteral("help-browse.png")));
 
