@@ -1,5 +1,6 @@
 #include "surface.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 Surface::Surface(int width, int height, ColourValue background, QObject* parent)
@@ -30,6 +31,13 @@ void Surface::CopyFrom(const Surface& source, const QRect& sourceRect, QPoint de
     QPainter p(&image_);
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(dest, source.image_, sourceRect);
+}
+
+void Surface::Print(int x, int y, const QString& text) {
+    QPainter p(&image_);
+    p.setPen(toQColor(ForeColor));
+    p.setFont(Font);
+    p.drawText(QPoint(x, y + QFontMetrics(Font).ascent()), text);
 }
 
 void Surface::Cls() {

@@ -2,6 +2,7 @@
 
 #include "colour.h"
 
+#include <QFont>
 #include <QImage>
 #include <QObject>
 #include <QPoint>
@@ -26,6 +27,7 @@ public:
     ColourValue ForeColor = 0;
     ColourValue FillColor = 0;
     FillStyle FillStyle_ = FillStyle::Solid;
+    QFont Font;
 
     // A filled polygon (when the fill style is solid) with a one-pixel outline.
     void Polygon(const QPoint* points, int count);
@@ -33,6 +35,8 @@ public:
     void Rectangle(int x1, int y1, int x2, int y2, ColourValue colour);
     // Replaces the pixels of dest at (dx, dy) with the given rectangle of source.
     void CopyFrom(const Surface& source, const QRect& sourceRect, QPoint dest);
+    // Text in the outline colour and the surface's font, its top-left corner at (x, y).
+    void Print(int x, int y, const QString& text);
     void Cls();
     ColourValue Point(int x, int y) const;
 

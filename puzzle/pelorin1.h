@@ -59,6 +59,8 @@ public:
     PerFigure<std::int16_t> FigY{};
     int FigureCount = 0;
     int CurrentFigure = 0;
+    // Figures before the first cell of the browse and print pages, which share it.
+    std::int16_t FirstShown = 0;
 
     // Game switches.
     std::int16_t PlayLevel = 3; // 3 Normal, 2 Easy, 1 Very easy

@@ -1,0 +1,132 @@
+#include "allshapes.h"
+
+#include "figurepage.h"
+#include "platform/surfacewidget.h"
+#include "platform/twips.h"
+#include "puzzle/pelorin1.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+AllShapes::AllShapes(PELORIN1& game, std::function<void(int)> goToFigure, QWidget* parent)
+    : QDialog(parent), game_(game), goToFigure_(std::move(goToFigure)),
+      page_(TwipsToPixelsX(6015), TwipsToPixelsY(5775), RGB(192, 192, 192)) {
+    setWindowTitle(QStringLiteral("Click to select, right-click to close"));
+    setFixedSize(page_.width(), page_.height());
+    setMouseTracking(true);
+
+    Picture = new SurfaceWidget(page_, this);
+    Picture->setObjectName(QStringLiteral("Picture"));
+    Picture->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+    VScroll1 = new QScrollBar(Qt::Vertical, this);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1->setGeometry(TwipsToPixelsX(5805), 0, TwipsToPixelsX(195), TwipsToPixelsY(5775));
+    VScroll1->setMinimum(0);
+    VScroll1->setSingleStep(ThumbnailGrid.smallChange);
+    VScroll1->setPageStep(ThumbnailGrid.smallChange);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &AllShapes::VScroll1_Change);
+
+    // The number follows the pointer; clicks pass through it to the thumbnail beneath.
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    Label1->setAutoFillBackground(true);
+    Label1->setBackgroundRole(QPalette::Base);
+    Label1->setForegroundRole(QPalette::Text);
+    Label1->hide();
+}
+
+void AllShapes::ViewAll() {
+    game_.FirstShown = 0;
+    DrawThumbnails();
+    showFirstShown();
+    show();
+    raise();
+    activateWindow();
+}
+
+void AllShapes::ViewModal() {
+    DrawThumbnails();
+    showFirstShown();
+    if (isVisible())
+        hide(); // a modeless window has to be shown again to become modal
+    exec();
+}
+
+void AllShapes::DrawThumbnails() {
+    DrawPage(game_, ThumbnailGrid, game_.FirstShown, ThumbnailStyle(), page_);
+    page_.Refresh();
+}
+
+bool AllShapes::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate)
+        Form_Activate();
+    return QDialog::event(event);
+}
+
+void AllShapes::showEvent(QShowEvent* event) {
+    Form_Activate();
+    QDialog::showEvent(event);
+}
+
+void AllShapes::Form_Activate() {
+    const ScrollRange range = PageScrollRange(ThumbnailGrid, game_.FigureCount);
+    VScroll1->setEnabled(range.enabled);
+    if (range.enabled)
+        VScroll1->setMaximum(range.maximum);
+}
+
+// The scroll bar's thumb shows the page drawn, also when another window chose it.
+void AllShapes::showFirstShown() {
+    Form_Activate();
+    const QSignalBlocker quiet(VScroll1);
+    VScroll1->setValue(game_.FirstShown);
+}
+
+void AllShapes::VScroll1_Change(int value) {
+    setHoverText({});
+    game_.FirstShown = static_cast<std::int16_t>(value);
+    DrawThumbnails();
+    setHoverText({});
+}
+
+void AllShapes::setHoverText(const QString& text) {
+    if (text == Label1->text())
+        return;
+    Label1->setText(text);
+    Label1->adjustSize();
+    Label1->setVisible(!text.isEmpty());
+}
+
+void AllShapes::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const int n = FigureAt(game_, ThumbnailGrid, game_.FirstShown, at);
+    if (n == 0) {
+        setHoverText({});
+        return;
+    }
+    Label1->move(at);
+    setHoverText(HoverText(n));
+}
+
+void AllShapes::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) {
+        hide();
+        return;
+    }
+    const int n = FigureAt(game_, ThumbnailGrid, game_.FirstShown, event->position().toPoint());
+    if (n == 0)
+        setHoverText({});
+    else
+        goToFigure_(n);
+}
+
+void AllShapes::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        hide();
+    }
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "platform/surface.h"
+
+#include <QDialog>
+#include <functional>
+
+class PELORIN1;
+class QLabel;
+class QScrollBar;
+class SurfaceWidget;
+
+// The view-all window: the collection as 8 x 8 thumbnails per page. Pointing at a thumbnail
+// shows its number, a click makes it the current figure, a right click or Esc hides the
+// window.
+class AllShapes : public QDialog {
+    Q_OBJECT
+public:
+    // goToFigure makes a figure the current puzzle (the panel's GoToFigure).
+    AllShapes(PELORIN1& game, std::function<void(int)> goToFigure, QWidget* parent = nullptr);
+
+    // "View All": the first page, shown modeless.
+    void ViewAll();
+    // A right click on the target picture: the page last shown, shown modal.
+    void ViewModal();
+    // Draws the page that starts after FirstShown figures.
+    void DrawThumbnails();
+
+    const Surface& Page() const { return page_; }
+
+    SurfaceWidget* Picture = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    QLabel* Label1 = nullptr;
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Form_Activate();
+    void VScroll1_Change(int value);
+    void setHoverText(const QString& text);
+    void showFirstShown();
+
+    PELORIN1& game_;
+    std::function<void(int)> goToFigure_;
+    Surface page_;
+};

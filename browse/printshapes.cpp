@@ -1,0 +1,107 @@
+#include "printshapes.h"
+
+#include "figurepage.h"
+#include "platform/surfacewidget.h"
+#include "platform/twips.h"
+#include "printpage.h"
+#include "puzzle/pelorin1.h"
+
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+PrintShapes::PrintShapes(PELORIN1& game, MessageBoxes& messages, Printer& printer, QWidget* parent)
+    : QDialog(parent), game_(game), messages_(messages), printer_(printer),
+      page_(TwipsToPixelsX(11115), TwipsToPixelsY(8685), QBColor(15)) {
+    setWindowTitle(QStringLiteral("Print Shapes"));
+    page_.Font = font();
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(page_.width(), page_.height());
+    Picture = new SurfaceWidget(page_, client);
+    Picture->setObjectName(QStringLiteral("Picture"));
+    VScroll1 = new QScrollBar(Qt::Vertical, client);
+    VScroll1->setObjectName(QStringLiteral("VScroll1"));
+    VScroll1->setGeometry(TwipsToPixelsX(10920), 0, TwipsToPixelsX(195), TwipsToPixelsY(8655));
+    VScroll1->setMinimum(0);
+    connect(VScroll1, &QScrollBar::valueChanged, this, &PrintShapes::VScroll1_Change);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(client);
+    buildMenu();
+    layout->setMenuBar(MenuBar);
+}
+
+void PrintShapes::buildMenu() {
+    MenuBar = new QMenuBar(this);
+    Printy = MenuBar->addMenu(QStringLiteral("Print"));
+    ShowSolx =
+        Printy->addAction(QStringLiteral("Show Solution"), this, &PrintShapes::ShowSolx_Click);
+    ShowShapex =
+        Printy->addAction(QStringLiteral("Show Shape"), this, &PrintShapes::ShowShapex_Click);
+    Printx = Printy->addAction(QStringLiteral("Print this page"), this, &PrintShapes::Printx_Click);
+    Printy->addSeparator();
+    Exitx = Printy->addAction(QStringLiteral("Exit"), this, &QWidget::hide);
+}
+
+void PrintShapes::ViewFirstPage() {
+    game_.FirstShown = 0;
+    DrawPrintPage();
+    const QSignalBlocker quiet(VScroll1);
+    VScroll1->setValue(0);
+    exec();
+}
+
+void PrintShapes::DrawPrintPage() {
+    DrawPage(game_, PrintGrid, game_.FirstShown, PrintStyle(ShowSolution == 1), page_);
+    page_.Refresh();
+}
+
+// A modal window becomes active once per opening; a message box closing over it does not
+// count as a new opening.
+void PrintShapes::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        Form_Activate();
+    QDialog::showEvent(event);
+}
+
+void PrintShapes::Form_Activate() {
+    const ScrollRange range = PageScrollRange(PrintGrid, game_.FigureCount);
+    VScroll1->setEnabled(range.enabled);
+    if (range.enabled) {
+        VScroll1->setMaximum(range.maximum);
+        VScroll1->setSingleStep(PrintGrid.smallChange);
+        VScroll1->setPageStep(PrintGrid.smallChange);
+    }
+    ShowSolution = 0;
+}
+
+void PrintShapes::VScroll1_Change(int value) {
+    game_.FirstShown = static_cast<std::int16_t>(value);
+    DrawPrintPage();
+}
+
+void PrintShapes::ShowSolx_Click() {
+    ShowSolution = 1;
+    DrawPrintPage();
+}
+
+void PrintShapes::ShowShapex_Click() {
+    ShowSolution = 0;
+    DrawPrintPage();
+}
+
+void PrintShapes::Printx_Click() {
+    PrintThisPage(messages_, printer_, page_.image());
+}
+
+void PrintShapes::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        hide();
+    }
+}

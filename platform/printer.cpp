@@ -1,0 +1,50 @@
+#include "printer.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace {
+
+Printer::Outcome failed(const QString& reason) {
+    return {Printer::Outcome::Status::Failed, reason};
+}
+
+} // namespace
+
+QRect FitOnPage(QSize image, QRect page) {
+    if (image.isEmpty() || page.isEmpty())
+        return {};
+    const QSize fitted = image.scaled(page.size(), Qt::KeepAspectRatio);
+    const QPoint offset((page.width() - fitted.width()) / 2, (page.height() - fitted.height()) / 2);
+    return QRect(page.topLeft() + offset, fitted);
+}
+
+Printer::Outcome WritePdfPage(const QImage& page, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return failed(QStringLiteral("The page could not be written to %1: %2")
+                          .arg(path, file.errorString()));
+    {
+        QPdfWriter writer(&file);
+        writer.setCreator(QStringLiteral("Zederoru"));
+        writer.setTitle(QStringLiteral("Zederoru"));
+        writer.setResolution(300);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                         page.width() > page.height() ? QPageLayout::Landscape
+                                                                      : QPageLayout::Portrait,
+                                         QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return failed(QStringLiteral("The page could not be written to %1.").arg(path));
+        const QRect target = FitOnPage(page.size(), painter.viewport());
+        painter.drawImage(target, page);
+        painter.end();
+    }
+    if (!file.commit())
+        return failed(QStringLiteral("The page could not be written to %1: %2")
+                          .arg(path, file.errorString()));
+    return {};
+}

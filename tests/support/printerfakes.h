@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/printer.h"
+
+#include <QList>
+
+// Keeps every page handed over and answers with a scripted outcome.
+class CapturingPrinter : public Printer {
+public:
+    Outcome PrintPage(const QImage& page) override {
+        pages.append(page);
+        return outcome;
+    }
+
+    Outcome outcome;
+    QList<QImage> pages;
+};
