@@ -2,12 +2,13 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QSvgRenderer>
 
-Bevelbox::Bevelbox(int index, const QIcon& icon, const QString& toolTip, QWidget* parent)
+Bevelbox::Bevelbox(int index, const QString& iconFile, const QString& toolTip, QWidget* parent)
     : QAbstractButton(parent),
       index_(index), borders_{palette().color(QPalette::Light), palette().color(QPalette::Light),
-                              palette().color(QPalette::Dark), palette().color(QPalette::Dark)} {
-    setIcon(icon);
+                              palette().color(QPalette::Dark), palette().color(QPalette::Dark)},
+      renderer_(new QSvgRenderer(iconFile, this)) {
     setIconSize(QSize(24, 24));
     setToolTip(toolTip);
     // The board keeps the keyboard: a click on the panel must not move focus here.
@@ -63,7 +64,22 @@ void Bevelbox::paintEvent(QPaintEvent*) {
     iconRect.moveCenter(rect().center());
     if (sunken)
         iconRect.translate(1, 1);
-    // QIcon renders the vector art afresh for the painter's pixel ratio, so it stays crisp.
-    icon().paint(&painter, iconRect, Qt::AlignCenter,
-                 isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    // Device pixels per logical pixel; the device's own ratio misses a widget rendered into an
+    // image of a finer ratio.
+    painter.drawPixmap(iconRect, iconFor(std::max<qreal>(1, painter.deviceTransform().m11())));
+}
+
+// Rendered from the vector art for the device's pixel ratio, so the icon stays crisp. A QIcon
+// would not do: the first one made in a run falls back to a blown-up raster image.
+const QPixmap& Bevelbox::iconFor(qreal pixelRatio) {
+    if (icon_.isNull() || icon_.devicePixelRatio() != pixelRatio) {
+        QImage image(iconSize() * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        renderer_->render(&painter);
+        painter.end();
+        icon_ = QPixmap::fromImage(image);
+        icon_.setDevicePixelRatio(pixelRatio);
+    }
+    return icon_;
 }

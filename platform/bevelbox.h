@@ -2,10 +2,13 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QPixmap>
 
-// A bevelled icon button of the panel. It shows an icon and no caption; its tool tip is both
-// the player's hint and the name assistive technology reads out. It stays raised until
-// ShowPressed holds it down, and reports a click with its index in its button array.
+class QSvgRenderer;
+
+// A bevelled icon button of the panel. It shows an icon drawn from an SVG file and no caption; its
+// tool tip is both the player's hint and the name assistive technology reads out. It stays raised
+// until ShowPressed holds it down, and reports a click with its index in its button array.
 class Bevelbox : public QAbstractButton {
     Q_OBJECT
 public:
@@ -17,7 +20,7 @@ public:
         QColor bottom;
     };
 
-    Bevelbox(int index, const QIcon& icon, const QString& toolTip, QWidget* parent = nullptr);
+    Bevelbox(int index, const QString& iconFile, const QString& toolTip, QWidget* parent = nullptr);
 
     int index() const { return index_; }
 
@@ -39,8 +42,11 @@ protected:
 
 private:
     void drawBevel(QPainter& painter, bool sunken) const;
+    const QPixmap& iconFor(qreal pixelRatio);
 
     int index_;
     bool shownPressed_ = false;
     Borders borders_;
+    QSvgRenderer* renderer_;
+    QPixmap icon_; // rendered for the pixel ratio last painted at
 };
