@@ -57,8 +57,10 @@ void Bevelbox::drawBevel(QPainter& painter, bool sunken) const {
 
 void Bevelbox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().color(QPalette::Button));
     const bool sunken = isDown() || shownPressed_;
+    // A button held down by ShowPressed reads as switched on: its face is a shade darker.
+    const QColor face = palette().color(QPalette::Button);
+    painter.fillRect(rect(), sunken ? face.darker(115) : face);
     drawBevel(painter, sunken);
     QRect iconRect(QPoint(), iconSize());
     iconRect.moveCenter(rect().center());
