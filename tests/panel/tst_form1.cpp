@@ -55,51 +55,34 @@ bool TestForm1::piecesAtHome() const {
 }
 
 void TestForm1::buttonsStandInTheirGroups_data() {
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QString>("toolTip");
     QTest::addColumn<QString>("group");
-    QTest::addColumn<int>("left"); // pixels from the group's left edge
-    const struct {
-        int index;
-        const char* toolTip;
-        const char* group;
-        int left;
-    } rows[] = {
-        {2, "Remove existing Pelorin", "Shape", 6},
-        {3, "Append existing Pelorin", "Shape", 39},
-        {4, "Reset", "Shape", 72},
-        {5, "Copy", "Shape", 105},
-        {14, "Normal", "Play difficulty", 6},
-        {15, "Easy", "Play difficulty", 39},
-        {16, "Very easy", "Play difficulty", 72},
-        {6, "First", "Select", 6},
-        {7, "Left", "Select", 39},
-        {8, "Right", "Select", 72},
-        {9, "Last", "Select", 105},
-        {10, "Random", "Select", 138},
-        {0, "View All", "Select", 171},
-        {11, "Sound", "Sound", 6},
-    };
-    for (const auto& r : rows)
-        QTest::newRow(r.toolTip) << r.index << r.toolTip << r.group << r.left;
+    QTest::addColumn<QList<int>>("indices"); // from left to right, 33 pixels apart
+    QTest::addColumn<QStringList>("toolTips");
+    QTest::newRow("Shape") << "Shape" << QList<int>{2, 3, 4, 5}
+                           << QStringList{"Remove existing Pelorin", "Append existing Pelorin",
+                                          "Reset", "Copy"};
+    QTest::newRow("Play difficulty") << "Play difficulty" << QList<int>{14, 15, 16}
+                                     << QStringList{"Normal", "Easy", "Very easy"};
+    QTest::newRow("Select") << "Select" << QList<int>{6, 7, 8, 9, 10, 0}
+                            << QStringList{"First", "Left", "Right", "Last", "Random", "View All"};
+    QTest::newRow("Sound") << "Sound" << QList<int>{11} << QStringList{"Sound"};
 }
 
 void TestForm1::buttonsStandInTheirGroups() {
-    QFETCH(int, index);
-    QFETCH(QString, toolTip);
     QFETCH(QString, group);
-    QFETCH(int, left);
-    const Bevelbox* b = s->panel->MenuButx[static_cast<std::size_t>(index)];
-    QVERIFY(b);
-    QCOMPARE(b->index(), index);
-    QCOMPARE(b->toolTip(), toolTip);
-    QCOMPARE(b->accessibleName(), toolTip);
-    QVERIFY(!b->ShownPressed());
-    const auto* frame = qobject_cast<const QGroupBox*>(b->parentWidget());
-    QVERIFY(frame);
-    QCOMPARE(frame->title(), group);
-    QCOMPARE(b->geometry(), QRect(left, 16, 33, 30));
-    QVERIFY(frame->rect().contains(b->geometry()));
+    QFETCH(QList<int>, indices);
+    QFETCH(QStringList, toolTips);
+    for (qsizetype k = 0; k < indices.size(); ++k) {
+        const Bevelbox* b = s->panel->MenuButx[static_cast<std::size_t>(indices[k])];
+        QCOMPARE(b->index(), indices[k]);
+        QCOMPARE(b->toolTip(), toolTips[k]);
+        QCOMPARE(b->accessibleName(), toolTips[k]);
+        QVERIFY(!b->ShownPressed());
+        const auto* frame = qobject_cast<const QGroupBox*>(b->parentWidget());
+        QCOMPARE(frame->title(), group);
+        QCOMPARE(b->geometry(), QRect(6 + 33 * int(k), 16, 33, 30));
+        QVERIFY(frame->rect().contains(b->geometry()));
+    }
 }
 
 // The same button does what its tool tip says, and nothing for a text that is no action.
@@ -143,6 +126,7 @@ void TestForm1::keyboardGoesBackToTheMainWindow() {
             QApplication::focusWidget() == s->main.get());
 }
 
+// The buttons show the chosen level even when it was already current.
 void TestForm1::levelButtonsShowTheChosenLevel() {
     auto pressed = [&] {
         QList<int> down;
@@ -151,24 +135,14 @@ void TestForm1::levelButtonsShowTheChosenLevel() {
                 down.append(i);
         return down;
     };
-    s->t.p.SoundOn = 1;
     QCOMPARE(pressed(), QList<int>{});
-    s->click(14); // Normal is current: shown pressed, nothing else
-    QCOMPARE(pressed(), QList<int>{14});
-    QVERIFY(s->t.sound.commands.isEmpty());
-    s->click(15);
-    QCOMPARE(pressed(), QList<int>{15});
-    QCOMPARE(s->t.p.PlayLevel, std::int16_t(2));
-    QCOMPARE(s->main->PStandard->text(), QString("Play difficulty: EASY"));
-    s->click(16);
-    QCOMPARE(pressed(), QList<int>{16});
-    QCOMPARE(s->main->PStandard->text(), QString("Play difficulty: VERY EASY"));
-    s->click(16);
-    QCOMPARE(pressed(), QList<int>{16});
-    QCOMPARE(s->t.sound.commands, (QStringList{s->cue("click2"), s->cue("GiveUp")}));
-    s->click(14);
-    QCOMPARE(pressed(), QList<int>{14});
+    for (int i : {14, 15, 16, 16, 14}) {
+        s->click(i);
+        QCOMPARE(pressed(), QList<int>{i});
+    }
     QCOMPARE(s->main->PStandard->text(), QString("Play difficulty: NORMAL"));
+    s->click(15);
+    QCOMPARE(s->main->PStandard->text(), QString("Play difficulty: EASY"));
 }
 
 void TestForm1::soundTwiceIsOffAndRaisedAgain() {
