@@ -16,18 +16,18 @@
 
 namespace {
 
-struct FrameSpec {
+struct FramePlace {
     const char* caption;
     int left, top, width; // twips
 };
 
 constexpr int FrameHeight = 780;
-constexpr std::array<FrameSpec, 4> Frames{{{"Shape", 30, 0, 2175},
-                                           {"Play difficulty", 2205, 0, 1695},
-                                           {"Select", 30, 810, 3180},
-                                           {"Sound", 3210, 810, 690}}};
+constexpr std::array<FramePlace, 4> Frames{{{"Shape", 30, 0, 2175},
+                                            {"Play difficulty", 2205, 0, 1695},
+                                            {"Select", 30, 810, 3180},
+                                            {"Sound", 3210, 810, 690}}};
 
-struct ButtonSpec {
+struct ButtonPlace {
     int frame;
     int index;
     const char* toolTip;
@@ -35,7 +35,7 @@ struct ButtonSpec {
 };
 
 // In each frame the buttons stand in this order from left to right.
-constexpr std::array<ButtonSpec, 14> Buttons{{
+constexpr std::array<ButtonPlace, 14> Buttons{{
     {0, 2, "Remove existing Pelorin", "remove"},
     {0, 3, "Append existing Pelorin", "append"},
     {0, 4, "Reset", "reset"},
@@ -76,7 +76,7 @@ QWidget* Form1::makeClientArea() {
     auto* client = new QWidget(this);
     client->setFixedSize(TwipsToPixelsX(3930), TwipsToPixelsY(6075));
     for (std::size_t i = 0; i < Frames.size(); ++i) {
-        const FrameSpec& f = Frames[i];
+        const FramePlace& f = Frames[i];
         MFrame[i] = new QGroupBox(QString::fromLatin1(f.caption), client);
         MFrame[i]->setObjectName(QStringLiteral("MFrame%1").arg(i));
         MFrame[i]->setGeometry(TwipsToPixelsX(f.left), TwipsToPixelsY(f.top),
@@ -89,7 +89,7 @@ QWidget* Form1::makeClientArea() {
 
 void Form1::makeButtons() {
     std::array<int, 4> placed{};
-    for (const ButtonSpec& b : Buttons) {
+    for (const ButtonPlace& b : Buttons) {
         const int k = placed[static_cast<std::size_t>(b.frame)]++;
         const QString icon = QStringLiteral(":/icons/%1.svg").arg(QLatin1String(b.icon));
         auto* button = new Bevelbox(b.index, icon, QString::fromLatin1(b.toolTip),

@@ -119,6 +119,7 @@ void TestBevelbox::iconsAreCrispAtDoublePixelRatio() {
             }
         QVERIFY2(worst <= 3, qPrintable(name + ": off by " + QString::number(worst)));
     }
+    QCOMPARE(seen.size(), 14);
 }
 
 QTEST_MAIN(TestBevelbox)
