@@ -1,3 +1,4 @@
+#include "app/exitsequence.h"
 #include "app/formmain.h"
 #include "app/game.h"
 #include "app/programfolder.h"
@@ -26,6 +27,8 @@ int main(int argc, char* argv[]) {
         return 1;
     FormMain main(game.pelorin);
     Form1 panel(game.pelorin);
+    panel.setMainWindow(&main);
+    panel.commands.exit = [&] { ExitGame(game.pelorin, main, panel); };
     QObject::connect(&main, &FormMain::unloaded, &app, &QApplication::quit);
     PlaceWindows(main, panel, *settings);
     main.show();

@@ -1,22 +1,273 @@
 #include "form1.h"
 
+#include "navigation.h"
+#include "playlevel.h"
+
+#include "platform/bevelbox.h"
 #include "platform/surfacewidget.h"
 #include "platform/twips.h"
 #include "puzzle/pelorin1.h"
 
 #include <QGroupBox>
+#include <QHash>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QVBoxLayout>
+
+namespace {
+
+struct FramePlace {
+    const char* caption;
+    int left, top, width; // twips
+};
+
+constexpr int FrameHeight = 780;
+constexpr std::array<FramePlace, 4> Frames{{{"Shape", 30, 0, 2175},
+                                            {"Play difficulty", 2205, 0, 1695},
+                                            {"Select", 30, 810, 3180},
+                                            {"Sound", 3210, 810, 690}}};
+
+struct ButtonPlace {
+    int frame;
+    int index;
+    const char* toolTip;
+    const char* icon;
+};
+
+// In each frame the buttons stand in this order from left to right.
+constexpr std::array<ButtonPlace, 14> Buttons{{
+    {0, 2, "Remove existing Pelorin", "remove"},
+    {0, 3, "Append existing Pelorin", "append"},
+    {0, 4, "Reset", "reset"},
+    {0, 5, "Copy", "copy"},
+    {1, 14, "Normal", "normal"},
+    {1, 15, "Easy", "easy"},
+    {1, 16, "Very easy", "veryeasy"},
+    {2, 6, "First", "first"},
+    {2, 7, "Left", "left"},
+    {2, 8, "Right", "right"},
+    {2, 9, "Last", "last"},
+    {2, 10, "Random", "random"},
+    {2, 0, "View All", "viewall"},
+    {3, 11, "Sound", "sound"},
+}};
+
+constexpr std::array<int, 3> LevelButtons{14, 15, 16};
+
+void run(const std::function<void()>& command) {
+    if (command)
+        command();
+}
+
+} // namespace
 
 Form1::Form1(PELORIN1& game, QWidget* parent) : QWidget(parent), game_(game) {
     setWindowTitle(QStringLiteral("Zederoru"));
-    setFixedSize(TwipsToPixelsX(3930), TwipsToPixelsY(6075));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(makeClientArea());
+    makeMenu();
+    layout->setMenuBar(menuBar);
+}
 
-    TarPel = new QGroupBox(game.TargetCaption(), this);
+// The client area below the menu, 3930 x 6075 twips, with the groups and the target.
+QWidget* Form1::makeClientArea() {
+    auto* client = new QWidget(this);
+    client->setFixedSize(TwipsToPixelsX(3930), TwipsToPixelsY(6075));
+    for (std::size_t i = 0; i < Frames.size(); ++i) {
+        const FramePlace& f = Frames[i];
+        MFrame[i] = new QGroupBox(QString::fromLatin1(f.caption), client);
+        MFrame[i]->setObjectName(QStringLiteral("MFrame%1").arg(i));
+        MFrame[i]->setGeometry(TwipsToPixelsX(f.left), TwipsToPixelsY(f.top),
+                               TwipsToPixelsX(f.width), TwipsToPixelsY(FrameHeight));
+    }
+    makeButtons();
+    makeTarget(client);
+    return client;
+}
+
+void Form1::makeButtons() {
+    std::array<int, 4> placed{};
+    for (const ButtonPlace& b : Buttons) {
+        const int k = placed[static_cast<std::size_t>(b.frame)]++;
+        const QString icon = QStringLiteral(":/icons/%1.svg").arg(QLatin1String(b.icon));
+        auto* button = new Bevelbox(b.index, icon, QString::fromLatin1(b.toolTip),
+                                    MFrame[static_cast<std::size_t>(b.frame)]);
+        button->setObjectName(QStringLiteral("MenuButx%1").arg(b.index));
+        const int width = b.index == 6 ? 500 : 495;
+        button->setGeometry(TwipsToPixelsX(90 + 495 * k), TwipsToPixelsY(240),
+                            TwipsToPixelsX(width), TwipsToPixelsY(450));
+        connect(button, &Bevelbox::Click, this, &Form1::MenuButx_Click);
+        MenuButx[static_cast<std::size_t>(b.index)] = button;
+    }
+}
+
+void Form1::makeTarget(QWidget* client) {
+    TarPel = new QGroupBox(game_.TargetCaption(), client);
     TarPel->setObjectName(QStringLiteral("TarPel"));
     TarPel->setGeometry(TwipsToPixelsX(12), TwipsToPixelsY(1620), TwipsToPixelsX(3885),
                         TwipsToPixelsY(4425));
-    TargetPel = new SurfaceWidget(game.surfaces.targetView, TarPel);
+    TargetPel = new SurfaceWidget(game_.surfaces.targetView, TarPel);
     TargetPel->setObjectName(QStringLiteral("TargetPel"));
     TargetPel->setAccessibleName(tr("Target figure"));
     TargetPel->move(TwipsToPixelsX(90), TwipsToPixelsY(210));
-    connect(&game, &PELORIN1::targetCaptionChanged, TarPel, &QGroupBox::setTitle);
+    TargetPel->installEventFilter(this);
+    connect(&game_, &PELORIN1::targetCaptionChanged, TarPel, &QGroupBox::setTitle);
+}
+
+void Form1::makeMenu() {
+    menuBar = new QMenuBar(this);
+    pelsx = menuBar->addMenu(QStringLiteral("Zederoru"));
+    pelsx->setObjectName(QStringLiteral("pelsx"));
+    px = addMenuItem(QStringLiteral("px"), QStringLiteral("Print"), false, &commands.print);
+    Saveasx =
+        addMenuItem(QStringLiteral("Saveasx"), QStringLiteral("Save as"), true, &commands.saveAs);
+    Openx = addMenuItem(QStringLiteral("Openx"), QStringLiteral("Open"), true, &commands.open);
+    Helpx = addMenuItem(QStringLiteral("Helpx"), QStringLiteral("Help"), true, &commands.help);
+    Aboutx = addMenuItem(QStringLiteral("Aboutx"), QStringLiteral("About"), true, &commands.about);
+    pelsx->addSeparator()->setObjectName(QStringLiteral("dash1"));
+    Exitx = addMenuItem(QStringLiteral("Exitx"), QStringLiteral("Exit"), false, &commands.exit);
+}
+
+// A menu item plays "click2" first when click is set, then runs its command. Menu items
+// leave the focus where it is.
+QAction* Form1::addMenuItem(const QString& objectName, const QString& caption, bool click,
+                            const std::function<void()>* command) {
+    QAction* action = pelsx->addAction(caption);
+    action->setObjectName(objectName);
+    connect(action, &QAction::triggered, this, [this, click, command] {
+        if (click)
+            game_.PlaySound(QStringLiteral("click2"));
+        run(*command);
+    });
+    return action;
+}
+
+void Form1::MenuButx_Click(int index) {
+    static const QHash<QString, Action> actions{
+        {QStringLiteral("View All"), &Form1::viewAll},
+        {QStringLiteral("Remove existing Pelorin"), &Form1::removeFigure},
+        {QStringLiteral("Append existing Pelorin"), &Form1::appendFigure},
+        {QStringLiteral("Reset"), &Form1::reset},
+        {QStringLiteral("Copy"), &Form1::copyFigure},
+        {QStringLiteral("First"), &Form1::first},
+        {QStringLiteral("Left"), &Form1::left},
+        {QStringLiteral("Right"), &Form1::right},
+        {QStringLiteral("Last"), &Form1::last},
+        {QStringLiteral("Random"), &Form1::random},
+        {QStringLiteral("Sound"), &Form1::sound},
+        {QStringLiteral("Normal"), &Form1::normal},
+        {QStringLiteral("Easy"), &Form1::easy},
+        {QStringLiteral("Very easy"), &Form1::veryEasy},
+    };
+    Bevelbox* button =
+        index >= 0 && index < ButtonCount ? MenuButx[static_cast<std::size_t>(index)] : nullptr;
+    if (button) {
+        if (const Action action = actions.value(button->toolTip()))
+            (this->*action)(*button);
+    }
+    giveFocusToMain();
+}
+
+void Form1::giveFocusToMain() {
+    if (!main_)
+        return;
+    main_->activateWindow();
+    main_->setFocus(Qt::OtherFocusReason);
+}
+
+// A right-button release over the target opens the view-all window at the page last shown.
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == TargetPel && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+        run(commands.targetRightClick);
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::viewAll(Bevelbox&) {
+    run(commands.viewAll);
+}
+
+void Form1::removeFigure(Bevelbox&) {
+    run(commands.remove);
+}
+
+void Form1::appendFigure(Bevelbox&) {
+    game_.PlaySound(QStringLiteral("click2"));
+    run(commands.append);
+}
+
+void Form1::reset(Bevelbox&) {
+    game_.ResetPieces();
+}
+
+// After a copy the board holds the figure's solution for composing.
+void Form1::copyFigure(Bevelbox&) {
+    if (!commands.copy)
+        return;
+    commands.copy();
+    game_.CopiedFlag = 1;
+}
+
+void Form1::first(Bevelbox&) {
+    StepToFigure(game_, FigureStep::First);
+}
+
+void Form1::left(Bevelbox&) {
+    StepToFigure(game_, FigureStep::Left);
+}
+
+void Form1::right(Bevelbox&) {
+    StepToFigure(game_, FigureStep::Right);
+}
+
+void Form1::last(Bevelbox&) {
+    StepToFigure(game_, FigureStep::Last);
+}
+
+void Form1::random(Bevelbox&) {
+    StepToFigure(game_, FigureStep::Random);
+}
+
+// The button stays down while sound is on.
+void Form1::sound(Bevelbox& button) {
+    if (ToggleSound(game_))
+        button.ShowPressed();
+    else
+        button.ShowRaised();
+}
+
+// The level buttons show the chosen level even when it was already current.
+void Form1::showLevel(Bevelbox& chosen) {
+    for (int i : LevelButtons)
+        MenuButx[static_cast<std::size_t>(i)]->ShowRaised();
+    chosen.ShowPressed();
+}
+
+void Form1::normal(Bevelbox& button) {
+    showLevel(button);
+    Normal_Play();
+}
+
+void Form1::easy(Bevelbox& button) {
+    showLevel(button);
+    Easy_Play();
+}
+
+void Form1::veryEasy(Bevelbox& button) {
+    showLevel(button);
+    VeryEasy_Play();
+}
+
+void Form1::Normal_Play() {
+    ::Normal_Play(game_);
+}
+
+void Form1::Easy_Play() {
+    ::Easy_Play(game_);
+}
+
+void Form1::VeryEasy_Play() {
+    ::VeryEasy_Play(game_);
 }

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QPixmap>
+
+class QSvgRenderer;
+
+// A bevelled icon button of the panel. It shows an icon drawn from an SVG file and no caption; its
+// tool tip is both the player's hint and the name assistive technology reads out. It stays raised
+// until ShowPressed holds it down, and reports a click with its index in its button array.
+class Bevelbox : public QAbstractButton {
+    Q_OBJECT
+public:
+    // Raised: light top and left, dark right and bottom; held down the other way round.
+    struct Borders {
+        QColor top;
+        QColor left;
+        QColor right;
+        QColor bottom;
+    };
+
+    Bevelbox(int index, const QString& iconFile, const QString& toolTip, QWidget* parent = nullptr);
+
+    int index() const { return index_; }
+
+    void ShowPressed();
+    void ShowRaised();
+    bool ShownPressed() const { return shownPressed_; }
+
+    const Borders& borders() const { return borders_; }
+    void setBorders(const Borders& borders);
+
+    QSize sizeHint() const override;
+
+signals:
+    void Click(int index);
+
+protected:
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void drawBevel(QPainter& painter, bool sunken) const;
+    const QPixmap& iconFor(qreal pixelRatio);
+
+    int index_;
+    bool shownPressed_ = false;
+    Borders borders_;
+    QSvgRenderer* renderer_;
+    QPixmap icon_; // rendered for the pixel ratio last painted at
+};
