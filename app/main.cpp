@@ -1,10 +1,7 @@
-#include "app/exitsequence.h"
-#include "app/formmain.h"
 #include "app/game.h"
+#include "app/gamewindows.h"
 #include "app/programfolder.h"
 #include "app/startup.h"
-#include "app/windowplacement.h"
-#include "panel/form1.h"
 #include "platform/qtmessageboxes.h"
 #include "platform/qtsound.h"
 #include "platform/twips.h"
@@ -17,7 +14,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Zederoru"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
     QApplication::setDesktopFileName(QStringLiteral("org.zederoru.Zederoru"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("org.zederoru.Zederoru")));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral("org.zederoru.Zederoru"),
+                         QIcon(QStringLiteral(":/app/org.zederoru.Zederoru.svg"))));
     QtMessageBoxes messages;
     QtSoundCommands sound;
     Game game(messages, sound, TwipsPerPixelX(), TwipsPerPixelY());
@@ -25,13 +24,8 @@ int main(int argc, char* argv[]) {
         StartUp(game.pelorin, chooseProgramFolder(systemProgramFolderPlaces()).path);
     if (!settings)
         return 1;
-    FormMain main(game.pelorin);
-    Form1 panel(game.pelorin);
-    panel.setMainWindow(&main);
-    panel.commands.exit = [&] { ExitGame(game.pelorin, main, panel); };
-    QObject::connect(&main, &FormMain::unloaded, &app, &QApplication::quit);
-    PlaceWindows(main, panel, *settings);
-    main.show();
-    panel.show();
+    GameWindows windows(game, messages);
+    QObject::connect(&windows.main, &FormMain::unloaded, &app, &QApplication::quit);
+    windows.show(*settings);
     return app.exec();
 }

@@ -1,0 +1,34 @@
+#include "gamewindows.h"
+
+#include "app/exitsequence.h"
+#include "app/game.h"
+#include "app/windowplacement.h"
+#include "help/aboutform.h"
+#include "help/form5.h"
+#include "panel/navigation.h"
+
+GameWindows::GameWindows(Game& game, MessageBoxes& messages)
+    : main(game.pelorin), panel(game.pelorin),
+      allShapes(
+          game.pelorin, [&game](int figure) { GoToFigure(game.pelorin, figure); }, &panel),
+      printer(&panel), printShapes(game.pelorin, messages, printer, &panel), game_(game) {
+    connectPanel();
+}
+
+void GameWindows::connectPanel() {
+    PELORIN1& p = game_.pelorin;
+    Form1::Commands& c = panel.commands;
+    panel.setMainWindow(&main);
+    c.viewAll = [this] { allShapes.ViewAll(); };
+    c.targetRightClick = [this] { allShapes.ViewModal(); };
+    c.print = [this] { printShapes.ViewFirstPage(); };
+    c.help = [this, &p] { Form5(p.AppDir, &panel).exec(); };
+    c.about = [this] { AboutForm(&panel).exec(); };
+    c.exit = [this, &p] { ExitGame(p, main, panel); };
+}
+
+void GameWindows::show(const Settings& settings) {
+    PlaceWindows(main, panel, settings);
+    main.show();
+    panel.show();
+}

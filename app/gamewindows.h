@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/formmain.h"
+#include "browse/allshapes.h"
+#include "browse/printshapes.h"
+#include "panel/form1.h"
+#include "platform/qtprinter.h"
+
+struct Game;
+struct Settings;
+class MessageBoxes;
+
+// The windows of one run and what connects them: the board, the panel, the view-all and
+// print windows with their printer, and help and about on demand.
+class GameWindows {
+public:
+    GameWindows(Game& game, MessageBoxes& messages);
+
+    // Places the two main windows where the settings say (or side by side) and shows them.
+    void show(const Settings& settings);
+
+    FormMain main;
+    Form1 panel;
+    AllShapes allShapes;
+    QtPrinter printer;
+    PrintShapes printShapes;
+
+private:
+    void connectPanel();
+
+    Game& game_;
+};
