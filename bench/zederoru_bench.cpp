@@ -1,5 +1,6 @@
 #include "support/fixtures.h"
 
+#include "browse/figurepage.h"
 #include "play/pointerplay.h"
 
 #include <QTest>
@@ -12,6 +13,10 @@ private slots:
     void init();
     void dragStep();
     void drawAllPieces();
+    void showFigure();
+    void loadFiveHundredFigures();
+    void thumbnailPage();
+    void printPage();
 
 private:
     std::unique_ptr<TestGame> t;
@@ -46,6 +51,49 @@ void ZederoruBench::dragStep() {
 void ZederoruBench::drawAllPieces() {
     QBENCHMARK {
         t->p.DrawAllPieces();
+    }
+}
+
+void ZederoruBench::showFigure() {
+    int step = 0;
+    QBENCHMARK {
+        t->p.CurrentFigure = 1 + step++ % t->p.FigureCount;
+        t->p.ShowFigure();
+    }
+}
+
+// The default collection's figures repeated up to the 500 a collection may hold.
+void ZederoruBench::loadFiveHundredFigures() {
+    const QList<QByteArray> lines = Fixtures::readFile(t->p.FigureFilePath).split('\n');
+    QList<QByteArray> records;
+    for (const QByteArray& line : lines.mid(66))
+        if (line.count(',') == 23)
+            records.append(line.trimmed());
+    QVERIFY(!records.isEmpty());
+    QList<QByteArray> five;
+    for (int n = 1; n <= PELORIN1::MaxFigures; ++n) {
+        QList<QByteArray> fields = records[(n - 1) % records.size()].split(',');
+        fields[0] = QByteArray::number(n);
+        five.append(fields.join(','));
+    }
+    Fixtures::writeFile(t->p.FigureFilePath, Fixtures::collection(Fixtures::defaultHeader(), five));
+    QBENCHMARK {
+        QCOMPARE(t->p.LoadFigures(), PELORIN1::LoadResult::Ok);
+    }
+    QCOMPARE(t->p.FigureCount, PELORIN1::MaxFigures);
+}
+
+void ZederoruBench::thumbnailPage() {
+    Surface page(401, 385, RGB(192, 192, 192));
+    QBENCHMARK {
+        DrawPage(t->p, ThumbnailGrid, 0, ThumbnailStyle(), page);
+    }
+}
+
+void ZederoruBench::printPage() {
+    Surface page(741, 579, QBColor(15));
+    QBENCHMARK {
+        DrawPage(t->p, PrintGrid, 0, PrintStyle(true), page);
     }
 }
 

@@ -8,6 +8,10 @@ cd "$(dirname "$0")/.."
 budgets=(
     "dragStep 160"
     "drawAllPieces 100"
+    "showFigure 300"
+    "loadFiveHundredFigures 5000"
+    "thumbnailPage 5000"
+    "printPage 5000"
 )
 
 bash scripts/setup.sh
@@ -19,19 +23,19 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 results=$("$build/bench/zederoru_bench" -median 9 -o -,csv)
 
 status=0
-printf '%-16s %12s %12s\n' case "median µs" "budget µs"
+printf '%-24s %12s %12s\n' case "median µs" "budget µs"
 for entry in "${budgets[@]}"; do
     read -r name budget <<<"$entry"
     # csv lines: "function","tag","metric",value per iteration,total,iterations
     line=$(grep -E "^\"$name\"," <<<"$results" || true)
     if [ -z "$line" ]; then
-        printf '%-16s %12s %12s  no result\n' "$name" - "$budget"
+        printf '%-24s %12s %12s  no result\n' "$name" - "$budget"
         status=1
         continue
     fi
     micros=$(awk -F, '{ printf "%.1f", $4 * 1000 }' <<<"$line")
     verdict=$(awk -v m="$micros" -v b="$budget" 'BEGIN { print (m <= b) ? "ok" : "OVER" }')
     [ "$verdict" = ok ] || status=1
-    printf '%-16s %12s %12s  %s\n' "$name" "$micros" "$budget" "$verdict"
+    printf '%-24s %12s %12s  %s\n' "$name" "$micros" "$budget" "$verdict"
 done
 exit $status
