@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/formmain.h"
 #include "app/game.h"
 #include "app/programfolder.h"
@@ -8,6 +9,7 @@
 #include "platform/twips.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QIcon>
 
 namespace {
@@ -21,6 +23,14 @@ public:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Read before any window exists: checking a collection needs no display.
+    const CommandLine command = parseCommandLine(commandArguments(argc, argv));
+    if (command.action != CommandLine::Action::Play) {
+        QCoreApplication core(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return runWithoutWindow(command, out, err);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zederoru"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
