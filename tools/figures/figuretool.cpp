@@ -12,9 +12,10 @@
 //   end                        end          (34 pixels, the diagonal unit)
 //
 // Grid A cells are 24 pixels and take the pieces in their upright orientations; grid B
-// cells are 34 pixels and take the diagonal ones. A cell is '#' full, '.' empty, or a half
-// cell named by the corner of its right angle: 'F' top left, '7' top right, 'L' bottom left,
-// 'J' bottom right.
+// cells are 34 pixels and take the diagonal ones. "blocks" instead of "grid A" draws the
+// silhouette in blocks of 2 x 2 cells of grid A, the size of the square piece. A cell is '#' full,
+// '.' empty, or a half cell named by the corner of its right angle: 'F' top left, '7' top right,
+// 'L' bottom left, 'J' bottom right, or '+': a cell the pieces may cover or leave, as they fit.
 
 #include "app/game.h"
 #include "collection/collectioncheck.h"
@@ -24,6 +25,7 @@
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QHash>
 #include <QImage>
 #include <QMap>
 #include <QPainter>
@@ -52,6 +54,7 @@ struct Figure {
     int sourceLine = 0;
     QChar grid;             // 'A' or 'B' for a silhouette, 0 for placements
     QStringList art;        // silhouette rows
+    bool blocks = false;    // drawn in blocks of 2 x 2 cells
     QList<Placement> given; // explicit placements
     std::vector<Placement> pieces;
     double difficulty = 0;
@@ -76,6 +79,20 @@ std::optional<int> pixels(const QString& text) {
     if (sum != std::round(sum))
         return std::nullopt;
     return static_cast<int>(sum);
+}
+
+// One row of a silhouette drawn in blocks of 2 x 2 cells, as the first or second of the two
+// cell rows it stands for. A half block is half of the whole block, cut along a diagonal.
+QString blockRows(const QString& blocks, int half) {
+    static const QMap<QChar, std::array<const char*, 2>> cells = {
+        {QLatin1Char('#'), {"##", "##"}}, {QLatin1Char('+'), {"++", "++"}},
+        {QLatin1Char('.'), {"..", ".."}}, {QLatin1Char('F'), {"#F", "F."}},
+        {QLatin1Char('7'), {"7#", ".7"}}, {QLatin1Char('L'), {"L.", "#L"}},
+        {QLatin1Char('J'), {".J", "J#"}}};
+    QString row;
+    for (const QChar c : blocks)
+        row += QLatin1String(cells.value(c, {"??", "??"})[half]);
+    return row;
 }
 
 bool fail(const QString& where, const QString& what) {
@@ -108,8 +125,14 @@ bool readSource(const QString& path, QList<Figure>& figures) {
         } else if (words.size() == 2 && words[0] == QLatin1String("grid") &&
                    (words[1] == QLatin1String("A") || words[1] == QLatin1String("B"))) {
             current->grid = words[1].at(0);
+        } else if (line == QLatin1String("blocks")) {
+            current->grid = QLatin1Char('A');
+            current->blocks = true;
         } else if (line == QLatin1String("place")) {
             continue;
+        } else if (!current->grid.isNull() && current->blocks) {
+            current->art.append(blockRows(line, 0));
+            current->art.append(blockRows(line, 1));
         } else if (!current->grid.isNull()) {
             current->art.append(line);
         } else if (words.size() == 4) {
@@ -130,7 +153,8 @@ bool readSource(const QString& path, QList<Figure>& figures) {
 }
 
 // The silhouette as quarter cells: each cell is cut by both diagonals into a top, right,
-// bottom and left quarter, so that every half cell is two quarters.
+// bottom and left quarter, so that every half cell is two quarters. Cells marked '+' may
+// be covered or not, whichever lets the pieces fit.
 constexpr int MaxCells = 12;
 using Cover = std::bitset<MaxCells * MaxCells * 4>;
 
@@ -143,29 +167,39 @@ QPointF quarterCentre(int cx, int cy, int q) {
     return QPointF(cx, cy) + offsets[q];
 }
 
-std::optional<Cover> silhouette(const Figure& f) {
-    Cover cover;
+struct Silhouette {
+    Cover required;
+    Cover allowed; // required and optional quarters
+};
+
+std::optional<Silhouette> silhouette(const Figure& f) {
+    static const QMap<QChar, std::array<bool, 4>> quarters = {
+        {QLatin1Char('#'), {true, true, true, true}},
+        {QLatin1Char('+'), {true, true, true, true}},
+        {QLatin1Char('.'), {false, false, false, false}},
+        {QLatin1Char('F'), {true, false, false, true}},
+        {QLatin1Char('7'), {true, true, false, false}},
+        {QLatin1Char('L'), {false, false, true, true}},
+        {QLatin1Char('J'), {false, true, true, false}}};
+    Silhouette s;
     if (f.art.size() > MaxCells)
         return std::nullopt;
     for (int cy = 0; cy < f.art.size(); ++cy) {
         if (f.art[cy].size() > MaxCells)
             return std::nullopt;
         for (int cx = 0; cx < f.art[cy].size(); ++cx) {
-            static const QMap<QChar, std::array<bool, 4>> quarters = {
-                {QLatin1Char('#'), {true, true, true, true}},
-                {QLatin1Char('.'), {false, false, false, false}},
-                {QLatin1Char('F'), {true, false, false, true}},
-                {QLatin1Char('7'), {true, true, false, false}},
-                {QLatin1Char('L'), {false, false, true, true}},
-                {QLatin1Char('J'), {false, true, true, false}}};
-            const auto q = quarters.constFind(f.art[cy][cx]);
+            const QChar c = f.art[cy][cx];
+            const auto q = quarters.constFind(c);
             if (q == quarters.constEnd())
                 return std::nullopt;
-            for (int k = 0; k < 4; ++k)
-                cover[static_cast<std::size_t>(quarterIndex(cx, cy, k))] = (*q)[k];
+            for (int k = 0; k < 4; ++k) {
+                const auto i = static_cast<std::size_t>(quarterIndex(cx, cy, k));
+                s.allowed[i] = (*q)[k];
+                s.required[i] = (*q)[k] && c != QLatin1Char('+');
+            }
         }
     }
-    return cover;
+    return s;
 }
 
 bool inside(const PieceGeometry::Polygon& polygon, QPointF p) {
@@ -234,55 +268,117 @@ std::vector<Option> options(const PieceGeometry::PieceSet& set, bool diagonal, i
     return all;
 }
 
-// Exact cover of the silhouette, always filling its first open quarter next. Of each
-// congruent pair the lower piece is laid first, so that no solution is tried twice.
-bool solve(const std::vector<Option>& all, Cover open, std::array<bool, 7>& used,
-           std::vector<const Option*>& chosen) {
-    if (open.none())
-        return chosen.size() == 7;
-    std::size_t first = 0;
-    while (!open[first])
-        ++first;
-    for (const Option& option : all) {
-        const auto p = static_cast<std::size_t>(option.piece);
-        if (used[p] || !option.cover[first] || (option.cover & ~open).any())
-            continue;
-        if ((p == 1 && !used[0]) || (p == 4 && !used[2]))
-            continue;
-        used[p] = true;
-        chosen.push_back(&option);
-        if (solve(all, open & ~option.cover, used, chosen))
-            return true;
-        chosen.pop_back();
-        used[p] = false;
+// Covers the required quarters, and only allowed ones, with the seven pieces. The first
+// open required quarter is filled next; once none is left the remaining pieces go where
+// they fit. Of each congruent pair the lower piece is laid first, so that no solution is
+// tried twice. Gives up after a budget of tries.
+class Solver {
+public:
+    explicit Solver(const std::vector<Option>& all) : all_(all) {}
+
+    bool solve(const Cover& open, const Cover& free) {
+        if (chosen.size() == 7)
+            return open.none() && !enclosesHole();
+        if (--budget_ < 0)
+            return false;
+        std::size_t first = 0;
+        while (first < open.size() && !open[first])
+            ++first;
+        for (const Option& option : all_) {
+            const auto p = static_cast<std::size_t>(option.piece);
+            if (used_[p] || (option.cover & ~free).any())
+                continue;
+            if (first < open.size() ? !option.cover[first] : p != nextUnused())
+                continue;
+            if ((p == 1 && !used_[0]) || (p == 4 && !used_[2]))
+                continue;
+            used_[p] = true;
+            chosen.push_back(&option);
+            if (solve(open & ~option.cover, free & ~option.cover))
+                return true;
+            chosen.pop_back();
+            used_[p] = false;
+        }
+        return false;
     }
-    return false;
-}
+
+    std::vector<const Option*> chosen;
+
+private:
+    // Whether some uncovered quarter cannot be reached from outside the grid: a gap the
+    // player would see inside the silhouette.
+    bool enclosesHole() const {
+        Cover covered;
+        for (const Option* o : chosen)
+            covered |= o->cover;
+        Cover reached;
+        std::vector<int> todo;
+        auto visit = [&](int cx, int cy, int q) {
+            if (cx < 0 || cy < 0 || cx >= MaxCells || cy >= MaxCells)
+                return;
+            const auto i = static_cast<std::size_t>(quarterIndex(cx, cy, q));
+            if (covered[i] || reached[i])
+                return;
+            reached[i] = true;
+            todo.push_back(static_cast<int>(i));
+        };
+        for (int k = 0; k < MaxCells; ++k) {
+            visit(k, 0, 0);
+            visit(k, MaxCells - 1, 2);
+            visit(0, k, 3);
+            visit(MaxCells - 1, k, 1);
+        }
+        while (!todo.empty()) {
+            const int i = todo.back();
+            todo.pop_back();
+            const int q = i % 4;
+            const int cx = (i / 4) % MaxCells;
+            const int cy = i / 4 / MaxCells;
+            visit(cx, cy, (q + 1) % 4);
+            visit(cx, cy, (q + 3) % 4);
+            static const int dx[4] = {0, 1, 0, -1};
+            static const int dy[4] = {-1, 0, 1, 0};
+            visit(cx + dx[q], cy + dy[q], (q + 2) % 4);
+        }
+        return (covered | reached).count() != covered.size();
+    }
+
+    std::size_t nextUnused() const {
+        std::size_t p = 0;
+        while (used_[p])
+            ++p;
+        return p;
+    }
+
+    const std::vector<Option>& all_;
+    std::array<bool, 7> used_{};
+    long budget_ = 3'000'000;
+};
 
 bool layPieces(const PieceGeometry::PieceSet& set, Figure& f) {
     if (f.grid.isNull()) {
         if (f.given.size() != 7)
-            return false;
+            return fail(f.name, QStringLiteral("seven placements wanted"));
         f.pieces.assign(f.given.begin(), f.given.end());
         return true;
     }
-    const std::optional<Cover> wanted = silhouette(f);
+    const std::optional<Silhouette> wanted = silhouette(f);
     if (!wanted)
-        return false;
+        return fail(f.name, QStringLiteral("the silhouette is too large or has unknown cells"));
     const bool diagonal = f.grid == QLatin1Char('B');
     const int unit = diagonal ? 34 : 24;
     // The seven pieces cover 32 cells of 24 pixels, or 16 of 34.
     const std::size_t quarters = diagonal ? 16 * 4 : 32 * 4;
-    if (wanted->count() != quarters)
-        return fail(f.name, QStringLiteral("the silhouette holds %1 cells, %2 wanted")
-                                .arg(wanted->count() / 4.0)
+    if (wanted->required.count() > quarters || wanted->allowed.count() < quarters)
+        return fail(f.name, QStringLiteral("the silhouette holds %1 to %2 cells, %3 wanted")
+                                .arg(wanted->required.count() / 4.0)
+                                .arg(wanted->allowed.count() / 4.0)
                                 .arg(quarters / 4));
-    const std::vector<Option> all = options(set, diagonal, unit, *wanted);
-    std::array<bool, 7> used{};
-    std::vector<const Option*> chosen;
-    if (!solve(all, *wanted, used, chosen))
-        return false;
-    for (const Option* o : chosen)
+    const std::vector<Option> all = options(set, diagonal, unit, wanted->allowed);
+    Solver solver(all);
+    if (!solver.solve(wanted->required, wanted->allowed))
+        return fail(f.name, QStringLiteral("the pieces do not fit the silhouette"));
+    for (const Option* o : solver.chosen)
         f.pieces.push_back({o->piece, o->orient, o->cell * unit});
     return true;
 }
@@ -378,6 +474,31 @@ void drawPages(const QString& collectionPath, const QList<Figure>& figures,
     }
 }
 
+// The silhouette as a picture, so that two figures the player would see as the same shape
+// are caught even when their pieces lie differently.
+QByteArray silhouetteImage(const PieceGeometry::PieceSet& set, const Figure& f) {
+    QPoint least(1 << 30, 1 << 30);
+    for (const Placement& p : f.pieces) {
+        for (const QPoint& q :
+             PieceGeometry::placedOutline(set, p.piece, p.orient, p.at.x(), p.at.y())) {
+            least.setX(std::min(least.x(), q.x()));
+            least.setY(std::min(least.y(), q.y()));
+        }
+    }
+    QImage image(340, 340, QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    for (const Placement& p : f.pieces) {
+        const auto outline = PieceGeometry::placedOutline(
+            set, p.piece, p.orient, p.at.x() - least.x(), p.at.y() - least.y());
+        painter.drawPolygon(outline.data(), 4);
+    }
+    painter.end();
+    return QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+}
+
 bool writeCollection(const QString& path, const QByteArray& data) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
@@ -404,7 +525,7 @@ int main(int argc, char* argv[]) {
     for (Figure& f : figures) {
         if (!layPieces(set, f)) {
             laid = fail(QStringLiteral("%1:%2").arg(args[1]).arg(f.sourceLine),
-                        QStringLiteral("%1 cannot be laid with the seven pieces").arg(f.name));
+                        QStringLiteral("%1 cannot be laid").arg(f.name));
             continue;
         }
         f.difficulty = difficulty(set, f);
@@ -427,13 +548,24 @@ int main(int argc, char* argv[]) {
                                                          : args[2];
         out << who << ": " << finding.text << '\n';
     }
+    QHash<QByteArray, QString> shapes;
+    bool unique = true;
+    for (const Figure& f : figures) {
+        const QByteArray image = silhouetteImage(set, f);
+        if (shapes.contains(image)) {
+            out << args[1] << ":" << f.sourceLine << " " << f.name << ": the same shape as "
+                << shapes.value(image) << '\n';
+            unique = false;
+        }
+        shapes.insert(image, f.name);
+    }
     QMap<QString, int> kinds;
     for (const Figure& f : figures)
         ++kinds[f.kind];
     for (auto k = kinds.cbegin(); k != kinds.cend(); ++k)
         out << k.key() << ": " << k.value() << '\n';
     out << CollectionCheck::summaryLine(args[2], result) << '\n';
-    if (!result.clean())
+    if (!result.clean() || !unique)
         return 1;
     if (!writeCollection(args[2], data))
         return 1;
