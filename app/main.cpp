@@ -1,3 +1,4 @@
+#include "app/commandline.h"
 #include "app/game.h"
 #include "app/gamewindows.h"
 #include "app/programfolder.h"
@@ -7,9 +8,39 @@
 #include "platform/twips.h"
 
 #include <QApplication>
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QIcon>
 
+namespace {
+
+int play(const CommandLine& command) {
+    QtMessageBoxes messages;
+    QtSoundCommands sound;
+    Game game(messages, sound, TwipsPerPixelX(), TwipsPerPixelY());
+    const QString asked =
+        command.collection.isEmpty() ? QString() : QFileInfo(command.collection).absoluteFilePath();
+    const std::optional<Settings> settings =
+        StartUp(game.pelorin, chooseProgramFolder(systemProgramFolderPlaces()).path, asked);
+    if (!settings)
+        return 1;
+    GameWindows windows(game, messages);
+    QObject::connect(&windows.main, &FormMain::unloaded, qApp, &QApplication::quit);
+    windows.show(*settings);
+    return QApplication::exec();
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
+    // Read before any window exists: checking a collection needs no display.
+    const CommandLine command = parseCommandLine(commandArguments(argc, argv));
+    if (command.action != CommandLine::Action::Play) {
+        QCoreApplication core(argc, argv);
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return runWithoutWindow(command, out, err);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zederoru"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
@@ -17,15 +48,5 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral("org.zederoru.Zederoru"),
                          QIcon(QStringLiteral(":/app/org.zederoru.Zederoru.svg"))));
-    QtMessageBoxes messages;
-    QtSoundCommands sound;
-    Game game(messages, sound, TwipsPerPixelX(), TwipsPerPixelY());
-    const std::optional<Settings> settings =
-        StartUp(game.pelorin, chooseProgramFolder(systemProgramFolderPlaces()).path);
-    if (!settings)
-        return 1;
-    GameWindows windows(game, messages);
-    QObject::connect(&windows.main, &FormMain::unloaded, &app, &QApplication::quit);
-    windows.show(*settings);
-    return app.exec();
+    return play(command);
 }

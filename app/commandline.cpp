@@ -1,0 +1,87 @@
+#include "commandline.h"
+
+#include "collection/collectioncheck.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const char* const HelpText =
+    "Usage: zederoru [FILE.pel]\n"
+    "       zederoru --check FILE.pel\n"
+    "\n"
+    "Zederoru is a puzzle game: build the target figure out of seven pieces.\n"
+    "\n"
+    "  FILE.pel          play the figures of this collection\n"
+    "  --check FILE.pel  check a collection and report, per record with its line number,\n"
+    "                    malformed records, overlapping or disconnected pieces, figures\n"
+    "                    too large or too sparse, duplicates and a changed piece set;\n"
+    "                    the exit status is 0 when the collection is clean, 1 otherwise\n"
+    "  --help            show this text\n"
+    "  --version         show the version\n";
+
+CommandLine usage(const QString& error) {
+    return {CommandLine::Action::Usage, QString(), error};
+}
+
+int check(const QString& path, QTextStream& out, QTextStream& err) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err << "zederoru: cannot read " << path << ": " << file.errorString() << '\n';
+        return 1;
+    }
+    const CollectionCheck::Result result = CollectionCheck::checkCollection(file.readAll());
+    const QString name = QFileInfo(path).fileName();
+    for (const QString& line : CollectionCheck::reportLines(name, result))
+        out << line << '\n';
+    out << CollectionCheck::summaryLine(name, result) << '\n';
+    return result.clean() ? 0 : 1;
+}
+
+} // namespace
+
+CommandLine parseCommandLine(const QStringList& arguments) {
+    if (arguments.isEmpty())
+        return {};
+    const QString& first = arguments.first();
+    if (first == QLatin1String("--help") || first == QLatin1String("-h"))
+        return {CommandLine::Action::Help, QString(), QString()};
+    if (first == QLatin1String("--version"))
+        return {CommandLine::Action::Version, QString(), QString()};
+    if (first == QLatin1String("--check")) {
+        if (arguments.size() != 2)
+            return usage(QStringLiteral("--check needs exactly one collection file"));
+        return {CommandLine::Action::Check, arguments.at(1), QString()};
+    }
+    if (first.startsWith(QLatin1Char('-')))
+        return usage(QStringLiteral("unknown option %1").arg(first));
+    if (arguments.size() > 1)
+        return usage(QStringLiteral("only one collection can be opened"));
+    return {CommandLine::Action::Play, first, QString()};
+}
+
+QStringList commandArguments(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+int runWithoutWindow(const CommandLine& command, QTextStream& out, QTextStream& err) {
+    switch (command.action) {
+    case CommandLine::Action::Help:
+        out << HelpText;
+        return 0;
+    case CommandLine::Action::Version:
+        out << "Zederoru 1.1\n";
+        return 0;
+    case CommandLine::Action::Check:
+        return check(command.collection, out, err);
+    case CommandLine::Action::Usage:
+    case CommandLine::Action::Play:
+        break;
+    }
+    err << "zederoru: " << command.error << "\nTry 'zederoru --help' for more information.\n";
+    return 2;
+}

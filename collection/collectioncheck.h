@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The checker for collection authors: reads a whole collection and finds what would spoil
+// play, per record with its line number.
+namespace CollectionCheck {
+
+// The figure as the target view shows it must fit the 3500 x 3600 twips drawn there; with
+// the drawing offsets of the target that leaves 228 x 226 pixels.
+constexpr int TargetViewWidth = 228;
+constexpr int TargetViewHeight = 226;
+// Appending refuses anything wider or taller.
+constexpr int AppendLimit = 320;
+// Appending calls an arrangement sparse below this coverage of its bounding box.
+constexpr int MinimumDensity = 20;
+
+struct Finding {
+    int line = 0; // 1-based; 0 for the file as a whole
+    QString text;
+};
+
+struct Result {
+    QList<Finding> findings;
+    int figures = 0; // records that count as figures
+    bool clean() const { return findings.isEmpty(); }
+};
+
+Result checkCollection(const QByteArray& data);
+
+// One line per finding, "name:line: text" (or "name: text" for the whole file).
+QStringList reportLines(const QString& name, const Result& result);
+// One line: how many figures were checked and how many problems were found.
+QString summaryLine(const QString& name, const Result& result);
+
+} // namespace CollectionCheck

@@ -1,0 +1,575 @@
+// Authoring tool for the default collection: reads the figure source, lays the pieces,
+// checks the figures with the collection checker and writes data/PELORIN.pel. With
+// --pages it also draws every target, as the panel shows it, onto pages of thumbnails.
+//
+// A figure in the source is either a silhouette drawn on a grid, which the tool fills with
+// the seven pieces, or a list of explicit placements:
+//
+//   figure animal Cat          figure person Runner
+//   grid A                     place
+//   .F7..                      0 2 0 0      piece orientation x y, where x and y are
+//   .##..                      3 1 2+r 1    whole units (24 pixels) plus multiples of r
+//   end                        end          (34 pixels, the diagonal unit)
+//
+// Grid A cells are 24 pixels and take the pieces in their upright orientations; grid B
+// cells are 34 pixels and take the diagonal ones. "blocks" instead of "grid A" draws the
+// silhouette in blocks of 2 x 2 cells of grid A, the size of the square piece. A cell is '#' full,
+// '.' empty, or a half cell named by the corner of its right angle: 'F' top left, '7' top right,
+// 'L' bottom left, 'J' bottom right, or '+': a cell the pieces may cover or leave, as they fit.
+
+#include "app/game.h"
+#include "collection/collectioncheck.h"
+#include "collection/defaultpieceset.h"
+#include "puzzle/figurefile.h"
+#include "puzzle/piecegeometry.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QHash>
+#include <QImage>
+#include <QMap>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QTextStream>
+#include <algorithm>
+#include <bitset>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+namespace {
+
+QTextStream out(stdout);
+
+struct Placement {
+    int piece = 0;
+    int orient = 0;
+    QPoint at; // origin in pixels
+};
+
+struct Figure {
+    QString kind;
+    QString name;
+    int sourceLine = 0;
+    QChar grid;             // 'A' or 'B' for a silhouette, 0 for placements
+    QStringList art;        // silhouette rows
+    bool blocks = false;    // drawn in blocks of 2 x 2 cells
+    QList<Placement> given; // explicit placements
+    std::vector<Placement> pieces;
+    double difficulty = 0;
+};
+
+// "2", "r", "-1+2r", "1.5-0.5r": whole units of 24 pixels plus diagonal units of 34.
+std::optional<int> pixels(const QString& text) {
+    static const QRegularExpression term(QStringLiteral("([+-]?)([0-9.]*)(r?)"));
+    double sum = 0;
+    qsizetype pos = 0;
+    while (pos < text.size()) {
+        const QRegularExpressionMatch m = term.match(text, pos);
+        if (!m.hasMatch() || m.capturedStart() != pos || m.capturedLength() == 0)
+            return std::nullopt;
+        bool ok = true;
+        const double n = m.captured(2).isEmpty() ? 1 : m.captured(2).toDouble(&ok);
+        if (!ok || (m.captured(2).isEmpty() && m.captured(3).isEmpty()))
+            return std::nullopt;
+        sum += (m.captured(1) == QLatin1String("-") ? -n : n) * (m.captured(3).isEmpty() ? 24 : 34);
+        pos += m.capturedLength();
+    }
+    if (sum != std::round(sum))
+        return std::nullopt;
+    return static_cast<int>(sum);
+}
+
+// One row of a silhouette drawn in blocks of 2 x 2 cells, as the first or second of the two
+// cell rows it stands for. A half block is half of the whole block, cut along a diagonal.
+QString blockRows(const QString& blocks, int half) {
+    static const QMap<QChar, std::array<const char*, 2>> cells = {
+        {QLatin1Char('#'), {"##", "##"}}, {QLatin1Char('+'), {"++", "++"}},
+        {QLatin1Char('.'), {"..", ".."}}, {QLatin1Char('F'), {"#F", "F."}},
+        {QLatin1Char('7'), {"7#", ".7"}}, {QLatin1Char('L'), {"L.", "#L"}},
+        {QLatin1Char('J'), {".J", "J#"}}};
+    QString row;
+    for (const QChar c : blocks)
+        row += QLatin1String(cells.value(c, {"??", "??"})[half]);
+    return row;
+}
+
+bool fail(const QString& where, const QString& what) {
+    QTextStream(stderr) << where << ": " << what << '\n';
+    return false;
+}
+
+bool readSource(const QString& path, QList<Figure>& figures) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return fail(path, file.errorString());
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    Figure* current = nullptr;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString where = QStringLiteral("%1:%2").arg(path).arg(i + 1);
+        const QString line = lines[i].trimmed();
+        const QStringList words = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (!current) {
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+                continue;
+            if (words.size() < 3 || words[0] != QLatin1String("figure"))
+                return fail(where, QStringLiteral("\"figure KIND NAME\" expected"));
+            figures.append(Figure());
+            current = &figures.last();
+            current->kind = words[1];
+            current->name = words.mid(2).join(QLatin1Char(' '));
+            current->sourceLine = static_cast<int>(i + 1);
+        } else if (line == QLatin1String("end")) {
+            current = nullptr;
+        } else if (words.size() == 2 && words[0] == QLatin1String("grid") &&
+                   (words[1] == QLatin1String("A") || words[1] == QLatin1String("B"))) {
+            current->grid = words[1].at(0);
+        } else if (line == QLatin1String("blocks")) {
+            current->grid = QLatin1Char('A');
+            current->blocks = true;
+        } else if (line == QLatin1String("place")) {
+            continue;
+        } else if (!current->grid.isNull() && current->blocks) {
+            current->art.append(blockRows(line, 0));
+            current->art.append(blockRows(line, 1));
+        } else if (!current->grid.isNull()) {
+            current->art.append(line);
+        } else if (words.size() == 4) {
+            const std::optional<int> x = pixels(words[2]);
+            const std::optional<int> y = pixels(words[3]);
+            const int piece = words[0].toInt();
+            const int orient = words[1].toInt();
+            if (!x || !y || piece < 0 || piece > 6 || orient < 0 || orient > 7)
+                return fail(where, QStringLiteral("\"piece orientation x y\" expected"));
+            current->given.append({piece, orient, QPoint(*x, *y)});
+        } else {
+            return fail(where, QStringLiteral("not understood: %1").arg(line));
+        }
+    }
+    if (current)
+        return fail(path, QStringLiteral("the last figure has no \"end\""));
+    return true;
+}
+
+// The silhouette as quarter cells: each cell is cut by both diagonals into a top, right,
+// bottom and left quarter, so that every half cell is two quarters. Cells marked '+' may
+// be covered or not, whichever lets the pieces fit.
+constexpr int MaxCells = 12;
+using Cover = std::bitset<MaxCells * MaxCells * 4>;
+
+int quarterIndex(int cx, int cy, int q) {
+    return (cy * MaxCells + cx) * 4 + q;
+}
+
+QPointF quarterCentre(int cx, int cy, int q) {
+    static const QPointF offsets[4] = {{0.5, 0.2}, {0.8, 0.5}, {0.5, 0.8}, {0.2, 0.5}};
+    return QPointF(cx, cy) + offsets[q];
+}
+
+struct Silhouette {
+    Cover required;
+    Cover allowed; // required and optional quarters
+};
+
+std::optional<Silhouette> silhouette(const Figure& f) {
+    static const QMap<QChar, std::array<bool, 4>> quarters = {
+        {QLatin1Char('#'), {true, true, true, true}},
+        {QLatin1Char('+'), {true, true, true, true}},
+        {QLatin1Char('.'), {false, false, false, false}},
+        {QLatin1Char('F'), {true, false, false, true}},
+        {QLatin1Char('7'), {true, true, false, false}},
+        {QLatin1Char('L'), {false, false, true, true}},
+        {QLatin1Char('J'), {false, true, true, false}}};
+    Silhouette s;
+    if (f.art.size() > MaxCells)
+        return std::nullopt;
+    for (int cy = 0; cy < f.art.size(); ++cy) {
+        if (f.art[cy].size() > MaxCells)
+            return std::nullopt;
+        for (int cx = 0; cx < f.art[cy].size(); ++cx) {
+            const QChar c = f.art[cy][cx];
+            const auto q = quarters.constFind(c);
+            if (q == quarters.constEnd())
+                return std::nullopt;
+            for (int k = 0; k < 4; ++k) {
+                const auto i = static_cast<std::size_t>(quarterIndex(cx, cy, k));
+                s.allowed[i] = (*q)[k];
+                s.required[i] = (*q)[k] && c != QLatin1Char('+');
+            }
+        }
+    }
+    return s;
+}
+
+bool inside(const PieceGeometry::Polygon& polygon, QPointF p) {
+    for (qsizetype k = 0; k < polygon.size(); ++k) {
+        const QPointF a = polygon[k];
+        const QPointF b = polygon[(k + 1) % polygon.size()];
+        if ((b.x() - a.x()) * (p.y() - a.y()) - (b.y() - a.y()) * (p.x() - a.x()) <= 0)
+            return false;
+    }
+    return true;
+}
+
+struct Option {
+    int piece;
+    int orient;
+    QPoint cell;
+    Cover cover;
+};
+
+// Every way to lay each piece on the grid's cells inside the silhouette. Orientations
+// that draw the same outline are tried once, under the lowest number (the square only
+// ever turns between 0 and 1).
+std::vector<Option> options(const PieceGeometry::PieceSet& set, bool diagonal, int unit,
+                            const Cover& wanted) {
+    std::vector<Option> all;
+    for (int i = 0; i < 7; ++i) {
+        QList<QList<QPoint>> seen;
+        for (int o = 0; o < 8; ++o) {
+            if (set.diagonal[i][o] != diagonal)
+                continue;
+            QList<QPoint> corners(set.outline[i][o].begin(), set.outline[i][o].begin() + 4);
+            std::sort(corners.begin(), corners.end(), [](QPoint a, QPoint b) {
+                return std::pair(a.x(), a.y()) < std::pair(b.x(), b.y());
+            });
+            if (seen.contains(corners))
+                continue;
+            seen.append(corners);
+            PieceGeometry::Polygon shape = PieceGeometry::drawnPolygon(set.outline[i][o]);
+            for (QPointF& p : shape)
+                p /= unit;
+            for (int y = 0; y < MaxCells; ++y) {
+                for (int x = 0; x < MaxCells; ++x) {
+                    Option option{i, o, QPoint(x, y), {}};
+                    bool fits = true;
+                    for (int cy = 0; cy < MaxCells && fits; ++cy) {
+                        for (int cx = 0; cx < MaxCells && fits; ++cx) {
+                            for (int q = 0; q < 4; ++q) {
+                                const QPointF c = quarterCentre(cx, cy, q) - QPointF(x, y);
+                                if (!inside(shape, c))
+                                    continue;
+                                const auto k = static_cast<std::size_t>(quarterIndex(cx, cy, q));
+                                fits = fits && wanted[k];
+                                option.cover[k] = true;
+                            }
+                        }
+                    }
+                    // Only where the whole piece lies on the grid: a quarter is a fourth of
+                    // a cell.
+                    const auto quarters = std::lround(PieceGeometry::area(shape) * 4);
+                    if (fits && static_cast<long>(option.cover.count()) == quarters)
+                        all.push_back(option);
+                }
+            }
+        }
+    }
+    return all;
+}
+
+// Covers the required quarters, and only allowed ones, with the seven pieces. The first
+// open required quarter is filled next; once none is left the remaining pieces go where
+// they fit. Of each congruent pair the lower piece is laid first, so that no solution is
+// tried twice. Gives up after a budget of tries.
+class Solver {
+public:
+    explicit Solver(const std::vector<Option>& all) : all_(all) {}
+
+    bool solve(const Cover& open, const Cover& free) {
+        if (chosen.size() == 7)
+            return open.none() && !enclosesHole();
+        if (--budget_ < 0)
+            return false;
+        std::size_t first = 0;
+        while (first < open.size() && !open[first])
+            ++first;
+        for (const Option& option : all_) {
+            const auto p = static_cast<std::size_t>(option.piece);
+            if (used_[p] || (option.cover & ~free).any())
+                continue;
+            if (first < open.size() ? !option.cover[first] : p != nextUnused())
+                continue;
+            if ((p == 1 && !used_[0]) || (p == 4 && !used_[2]))
+                continue;
+            used_[p] = true;
+            chosen.push_back(&option);
+            if (solve(open & ~option.cover, free & ~option.cover))
+                return true;
+            chosen.pop_back();
+            used_[p] = false;
+        }
+        return false;
+    }
+
+    std::vector<const Option*> chosen;
+
+private:
+    // Whether some uncovered quarter cannot be reached from outside the grid: a gap the
+    // player would see inside the silhouette.
+    bool enclosesHole() const {
+        Cover covered;
+        for (const Option* o : chosen)
+            covered |= o->cover;
+        Cover reached;
+        std::vector<int> todo;
+        auto visit = [&](int cx, int cy, int q) {
+            if (cx < 0 || cy < 0 || cx >= MaxCells || cy >= MaxCells)
+                return;
+            const auto i = static_cast<std::size_t>(quarterIndex(cx, cy, q));
+            if (covered[i] || reached[i])
+                return;
+            reached[i] = true;
+            todo.push_back(static_cast<int>(i));
+        };
+        for (int k = 0; k < MaxCells; ++k) {
+            visit(k, 0, 0);
+            visit(k, MaxCells - 1, 2);
+            visit(0, k, 3);
+            visit(MaxCells - 1, k, 1);
+        }
+        while (!todo.empty()) {
+            const int i = todo.back();
+            todo.pop_back();
+            const int q = i % 4;
+            const int cx = (i / 4) % MaxCells;
+            const int cy = i / 4 / MaxCells;
+            visit(cx, cy, (q + 1) % 4);
+            visit(cx, cy, (q + 3) % 4);
+            static const int dx[4] = {0, 1, 0, -1};
+            static const int dy[4] = {-1, 0, 1, 0};
+            visit(cx + dx[q], cy + dy[q], (q + 2) % 4);
+        }
+        return (covered | reached).count() != covered.size();
+    }
+
+    std::size_t nextUnused() const {
+        std::size_t p = 0;
+        while (used_[p])
+            ++p;
+        return p;
+    }
+
+    const std::vector<Option>& all_;
+    std::array<bool, 7> used_{};
+    long budget_ = 3'000'000;
+};
+
+bool layPieces(const PieceGeometry::PieceSet& set, Figure& f) {
+    if (f.grid.isNull()) {
+        if (f.given.size() != 7)
+            return fail(f.name, QStringLiteral("seven placements wanted"));
+        f.pieces.assign(f.given.begin(), f.given.end());
+        return true;
+    }
+    const std::optional<Silhouette> wanted = silhouette(f);
+    if (!wanted)
+        return fail(f.name, QStringLiteral("the silhouette is too large or has unknown cells"));
+    const bool diagonal = f.grid == QLatin1Char('B');
+    const int unit = diagonal ? 34 : 24;
+    // The seven pieces cover 32 cells of 24 pixels, or 16 of 34.
+    const std::size_t quarters = diagonal ? 16 * 4 : 32 * 4;
+    if (wanted->required.count() > quarters || wanted->allowed.count() < quarters)
+        return fail(f.name, QStringLiteral("the silhouette holds %1 to %2 cells, %3 wanted")
+                                .arg(wanted->required.count() / 4.0)
+                                .arg(wanted->allowed.count() / 4.0)
+                                .arg(quarters / 4));
+    const std::vector<Option> all = options(set, diagonal, unit, wanted->allowed);
+    Solver solver(all);
+    if (!solver.solve(wanted->required, wanted->allowed))
+        return fail(f.name, QStringLiteral("the pieces do not fit the silhouette"));
+    for (const Option* o : solver.chosen)
+        f.pieces.push_back({o->piece, o->orient, o->cell * unit});
+    return true;
+}
+
+// Compact figures with few diagonal pieces come first: the silhouette's outline length
+// over the square root of its area, plus a step for every piece drawn in diagonal units.
+double difficulty(const PieceGeometry::PieceSet& set, const Figure& f) {
+    double edges = 0;
+    double area = 0;
+    int diagonalPieces = 0;
+    std::array<PieceGeometry::Polygon, 7> polygons;
+    for (const Placement& p : f.pieces) {
+        polygons[static_cast<std::size_t>(p.piece)] = PieceGeometry::drawnPolygon(
+            PieceGeometry::placedOutline(set, p.piece, p.orient, p.at.x(), p.at.y()));
+        diagonalPieces += set.diagonal[static_cast<std::size_t>(p.piece)][p.orient & 7];
+    }
+    for (std::size_t a = 0; a < 7; ++a) {
+        area += PieceGeometry::area(polygons[a]);
+        for (qsizetype k = 0; k < polygons[a].size(); ++k) {
+            const QPointF d = polygons[a][(k + 1) % polygons[a].size()] - polygons[a][k];
+            edges += std::hypot(d.x(), d.y());
+        }
+        for (std::size_t b = a + 1; b < 7; ++b)
+            edges -= 2 * PieceGeometry::sharedEdgeLength(polygons[a], polygons[b], 1.0);
+    }
+    return edges / std::sqrt(area) + 0.6 * diagonalPieces;
+}
+
+// The figure as appending writes it, with its top left outline point at (60, 60).
+QByteArray record(const PieceGeometry::PieceSet& set, const Figure& f, int n) {
+    QPoint least(1 << 30, 1 << 30);
+    for (const Placement& p : f.pieces) {
+        for (const QPoint& q :
+             PieceGeometry::placedOutline(set, p.piece, p.orient, p.at.x(), p.at.y())) {
+            least.setX(std::min(least.x(), q.x()));
+            least.setY(std::min(least.y(), q.y()));
+        }
+    }
+    const QPoint shift = QPoint(60, 60) - least;
+    std::array<std::int32_t, FigureFile::RecordFields> fields{n, 60, 60};
+    for (const Placement& p : f.pieces) {
+        const auto k = static_cast<std::size_t>(3 + 3 * p.piece);
+        fields[k] = p.orient;
+        fields[k + 1] = p.at.x() + shift.x();
+        fields[k + 2] = p.at.y() + shift.y();
+    }
+    return FigureFile::formatRecord(fields);
+}
+
+class SilentMessages : public MessageBoxes {
+public:
+    Answer MsgBox(const Message&) override { return Answer::Ok; }
+};
+
+class NoSound : public SoundCommands {
+public:
+    void mciSendString(const QString&) override {}
+};
+
+// Pages of 8 x 6 targets, drawn by the game itself at Normal level, each with its number,
+// kind and name.
+void drawPages(const QString& collectionPath, const QList<Figure>& figures,
+               const QString& pagePrefix) {
+    SilentMessages messages;
+    NoSound sound;
+    Game game(messages, sound, 15, 15);
+    PELORIN1& p = game.pelorin;
+    p.FigureFilePath = collectionPath;
+    p.LoadPieceSet();
+    p.LoadFigures();
+    constexpr int Columns = 8, Rows = 6, CellW = 180, CellH = 200;
+    const int perPage = Columns * Rows;
+    for (int page = 0; page * perPage < p.FigureCount; ++page) {
+        QImage sheet(Columns * CellW, Rows * CellH, QImage::Format_RGB32);
+        sheet.fill(Qt::white);
+        QPainter painter(&sheet);
+        for (int k = 0; k < perPage && page * perPage + k < p.FigureCount; ++k) {
+            const int f = page * perPage + k + 1;
+            p.CurrentFigure = f;
+            p.ShowFigure();
+            const QRect cell((k % Columns) * CellW, (k / Columns) * CellH, CellW, CellH);
+            const QImage target = game.targetView.image().copy(0, 0, 234, 240);
+            painter.drawImage(QRect(cell.topLeft() + QPoint(6, 0), QSize(168, 172)), target);
+            painter.setPen(Qt::darkGray);
+            painter.drawRect(cell.adjusted(0, 0, -1, -1));
+            const Figure& fig = figures[f - 1];
+            painter.setPen(Qt::black);
+            painter.drawText(cell.adjusted(4, 172, -4, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                             QStringLiteral("%1 %2: %3").arg(f).arg(fig.kind, fig.name));
+        }
+        painter.end();
+        sheet.save(QStringLiteral("%1%2.png").arg(pagePrefix).arg(page + 1));
+    }
+}
+
+// The silhouette as a picture, so that two figures the player would see as the same shape
+// are caught even when their pieces lie differently.
+QByteArray silhouetteImage(const PieceGeometry::PieceSet& set, const Figure& f) {
+    QPoint least(1 << 30, 1 << 30);
+    for (const Placement& p : f.pieces) {
+        for (const QPoint& q :
+             PieceGeometry::placedOutline(set, p.piece, p.orient, p.at.x(), p.at.y())) {
+            least.setX(std::min(least.x(), q.x()));
+            least.setY(std::min(least.y(), q.y()));
+        }
+    }
+    QImage image(340, 340, QImage::Format_Grayscale8);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    for (const Placement& p : f.pieces) {
+        const auto outline = PieceGeometry::placedOutline(
+            set, p.piece, p.orient, p.at.x() - least.x(), p.at.y() - least.y());
+        painter.drawPolygon(outline.data(), 4);
+    }
+    painter.end();
+    return QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
+}
+
+bool writeCollection(const QString& path, const QByteArray& data) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
+        return fail(path, file.errorString());
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QGuiApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() != 3 && !(args.size() == 5 && args[3] == QLatin1String("--pages"))) {
+        QTextStream(stderr) << "usage: figuretool SOURCE.txt COLLECTION.pel [--pages PREFIX]\n";
+        return 2;
+    }
+    QList<Figure> figures;
+    if (!readSource(args[1], figures))
+        return 1;
+    QString why;
+    const PieceGeometry::PieceSet set =
+        PieceGeometry::pieceSetFrom(*FigureFile::parseHeader(DefaultPieceSet(), &why));
+    bool laid = true;
+    for (Figure& f : figures) {
+        if (!layPieces(set, f)) {
+            laid = fail(QStringLiteral("%1:%2").arg(args[1]).arg(f.sourceLine),
+                        QStringLiteral("%1 cannot be laid").arg(f.name));
+            continue;
+        }
+        f.difficulty = difficulty(set, f);
+    }
+    if (!laid)
+        return 1;
+    std::stable_sort(figures.begin(), figures.end(),
+                     [](const Figure& a, const Figure& b) { return a.difficulty < b.difficulty; });
+
+    QByteArray data = DefaultPieceSet() + "Zederoru figures\r\n";
+    for (qsizetype i = 0; i < figures.size(); ++i)
+        data += record(set, figures[i], static_cast<int>(i + 1)) + "\r\n";
+    const CollectionCheck::Result result = CollectionCheck::checkCollection(data);
+    for (const CollectionCheck::Finding& finding : result.findings) {
+        const qsizetype i = finding.line - 66;
+        const QString who = i >= 0 && i < figures.size() ? QStringLiteral("%1:%2 %3")
+                                                               .arg(args[1])
+                                                               .arg(figures[i].sourceLine)
+                                                               .arg(figures[i].name)
+                                                         : args[2];
+        out << who << ": " << finding.text << '\n';
+    }
+    QHash<QByteArray, QString> shapes;
+    bool unique = true;
+    for (const Figure& f : figures) {
+        const QByteArray image = silhouetteImage(set, f);
+        if (shapes.contains(image)) {
+            out << args[1] << ":" << f.sourceLine << " " << f.name << ": the same shape as "
+                << shapes.value(image) << '\n';
+            unique = false;
+        }
+        shapes.insert(image, f.name);
+    }
+    QMap<QString, int> kinds;
+    for (const Figure& f : figures)
+        ++kinds[f.kind];
+    for (auto k = kinds.cbegin(); k != kinds.cend(); ++k)
+        out << k.key() << ": " << k.value() << '\n';
+    out << CollectionCheck::summaryLine(args[2], result) << '\n';
+    if (!result.clean() || !unique)
+        return 1;
+    if (!writeCollection(args[2], data))
+        return 1;
+    if (args.size() == 5)
+        drawPages(args[2], figures, args[4]);
+    return 0;
+}
