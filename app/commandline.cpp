@@ -62,9 +62,21 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 }
 
 QStringList commandArguments(int argc, char* argv[]) {
+    // Qt's own options (-platform offscreen, -style fusion, ...) are for the window system,
+    // which reads them itself; with or without their value they are not ours.
+    static const QStringList withValue{"-platform", "-platformpluginpath", "-platformtheme",
+                                       "-plugin", "-qwindowgeometry", "-qwindowicon",
+                                       "-qwindowtitle", "-display", "-geometry", "-style",
+                                       "-stylesheet", "-session", "-qmljsdebugger"};
+    static const QStringList alone{"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
     QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+    for (int i = 1; i < argc; ++i) {
+        const QString argument = QString::fromLocal8Bit(argv[i]);
+        if (withValue.contains(argument))
+            ++i;
+        else if (!alone.contains(argument))
+            arguments.append(argument);
+    }
     return arguments;
 }
 

@@ -15,6 +15,7 @@ class TestCheckCommand : public QObject {
 private slots:
     void parsing_data();
     void parsing();
+    void windowSystemOptionsLeftToQt();
     void exitStatus_data();
     void exitStatus();
     void helpAndVersion_data();
@@ -49,6 +50,17 @@ void TestCheckCommand::parsing() {
     QCOMPARE(int(c.action), action);
     QCOMPARE(c.collection, collection);
     QCOMPARE(c.error.isEmpty(), c.action != CommandLine::Action::Usage);
+}
+
+void TestCheckCommand::windowSystemOptionsLeftToQt() {
+    QByteArrayList raw{"zederoru", "-platform", "offscreen", "my figures.pel", "-reverse",
+                       "-style", "fusion"};
+    std::vector<char*> argv;
+    for (QByteArray& a : raw)
+        argv.push_back(a.data());
+    const QStringList arguments = commandArguments(int(argv.size()), argv.data());
+    QCOMPARE(arguments, QStringList{"my figures.pel"});
+    QCOMPARE(int(parseCommandLine(arguments).action), int(CommandLine::Action::Play));
 }
 
 void TestCheckCommand::exitStatus_data() {
