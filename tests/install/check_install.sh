@@ -36,4 +36,40 @@ if command -v appstreamcli >/dev/null; then
 else
     echo "appstreamcli not installed: metadata not validated"
 fi
+
+# The installed game started as a normal player, the prefix read-only: it answers on the
+# command line, checks its own collection, and on its first start fills the player's data
+# folder without writing a byte into the prefix.
+player_home="$(mktemp -d)"
+trap 'rm -rf "$prefix" "$player_home"' EXIT
+as_player=()
+if [ "$(id -u)" -eq 0 ]; then
+    chown nobody "$player_home"
+    as_player=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
+fi
+chmod 755 "$prefix"
+chmod -R a-w "$prefix"
+before="$(cd "$prefix" && find . -type f -exec md5sum {} + | sort)"
+run() {
+    env -i HOME="$player_home" XDG_RUNTIME_DIR="$player_home" QT_QPA_PLATFORM=offscreen \
+        "${as_player[@]}" "$prefix/bin/zederoru" "$@"
+}
+run --version | grep -qx "Zederoru 1.1" || { echo "--version does not answer"; fail=1; }
+run --check "$prefix/share/zederoru/PELORIN.pel" >/dev/null ||
+    { echo "the installed collection does not pass --check"; fail=1; }
+status=0
+run >/dev/null 2>&1 & game=$!
+sleep 3
+kill "$game" 2>/dev/null || status=$?
+wait "$game" 2>/dev/null || true
+[ $status -eq 0 ] || { echo "the installed game did not keep running"; fail=1; }
+data="$player_home/.local/share/Zederoru"
+for file in PELORIN.pel Zederoru.cfg Zederoru.htm; do
+    [ -s "$data/$file" ] || { echo "player's folder lacks $file"; fail=1; }
+done
+after="$(cd "$prefix" && find . -type f -exec md5sum {} + | sort)"
+[ "$before" = "$after" ] || { echo "the game changed its installed files"; fail=1; }
+[ -z "$(find "$prefix" -newer "$player_home" -print -quit)" ] ||
+    { echo "the game wrote into the prefix"; fail=1; }
+chmod -R u+w "$prefix"
 exit $fail
