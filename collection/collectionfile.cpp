@@ -109,8 +109,7 @@ bool isLoadedFigure(const PELORIN1& game, int f, const FigureFile::Record& r) {
     return true;
 }
 
-void TellFailure(PELORIN1& game, const QString& headline, const QString& path,
-                 const QString& why) {
+void TellFailure(PELORIN1& game, const QString& headline, const QString& path, const QString& why) {
     game.messages.MsgBox({headline + game.NewLine + path + game.NewLine + why,
                           MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Warning});
 }

@@ -36,7 +36,6 @@ Removal withoutFigure(const QByteArray& data, int figure);
 bool isLoadedFigure(const PELORIN1& game, int f, const FigureFile::Record& r);
 
 // A message box naming the file and the reason: headline, path and why on three lines.
-void TellFailure(PELORIN1& game, const QString& headline, const QString& path,
-                 const QString& why);
+void TellFailure(PELORIN1& game, const QString& headline, const QString& path, const QString& why);
 
 } // namespace CollectionFile

@@ -2,9 +2,9 @@
 
 #include "collectionfile.h"
 
+#include "platform/safewrite.h"
 #include "puzzle/numbers.h"
 #include "puzzle/pelorin1.h"
-#include "platform/safewrite.h"
 
 #include <cmath>
 
@@ -219,8 +219,8 @@ std::int16_t CheckConnection(PELORIN1& game) {
 }
 
 PieceSet FindNeighbours(PELORIN1& game, int piece) {
-    static constexpr std::array<QPoint, 8> Probes{QPoint(3, -3), QPoint(3, 3),  QPoint(-3, -3),
-                                                  QPoint(-3, 3), QPoint(3, 0),  QPoint(-3, 0),
+    static constexpr std::array<QPoint, 8> Probes{QPoint(3, -3), QPoint(3, 3), QPoint(-3, -3),
+                                                  QPoint(-3, 3), QPoint(3, 0), QPoint(-3, 0),
                                                   QPoint(0, 3),  QPoint(0, -3)};
     game.PlacedOutline(piece, game.PiecePts);
     const ColourValue own = game.HitColour[static_cast<std::size_t>(piece)];

@@ -36,8 +36,7 @@ std::optional<CollectionFile::Removal> removal(PELORIN1& game) {
         return std::nullopt;
     }
     if (FigureFile::splitLines(*data).size() < FigureFile::HeaderLines) {
-        CollectionFile::TellFailure(game, NotRemoved, path,
-                                    CollectionFile::notACollection(*data));
+        CollectionFile::TellFailure(game, NotRemoved, path, CollectionFile::notACollection(*data));
         return std::nullopt;
     }
     CollectionFile::Removal r = CollectionFile::withoutFigure(*data, game.CurrentFigure);

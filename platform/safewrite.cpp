@@ -2,7 +2,10 @@
 
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
+#include <cstring>
 #include <optional>
+#include <unistd.h>
 
 namespace SafeWrite {
 
@@ -43,6 +46,16 @@ bool writeAll(QSaveFile& file, const QByteArray& content, QString* why) {
     return true;
 }
 
+// A disk that fills up may report it only when the data reaches it, and QSaveFile's commit
+// ignores the outcome of that step: ask for it here, before the old file is replaced.
+bool reachedDisk(QSaveFile& file, QString* why) {
+    if (::fsync(file.handle()) == 0 || errno == EINVAL)
+        return true;
+    const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+    file.cancelWriting();
+    return fail(why, reason);
+}
+
 } // namespace
 
 bool replaceFile(const QString& path, const QByteArray& content, QString* why) {
@@ -52,9 +65,11 @@ bool replaceFile(const QString& path, const QByteArray& content, QString* why) {
     if (markedReadOnly(info))
         return fail(why, QStringLiteral("the file is read-only"));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a write the disk cannot take fails here and not unnoticed inside
+    // commit.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(why, file.errorString());
-    if (!writeAll(file, content, why))
+    if (!writeAll(file, content, why) || !reachedDisk(file, why))
         return false;
     if (!file.commit())
         return fail(why, file.errorString());
