@@ -19,10 +19,10 @@ QByteArray firstTextField(const QByteArray& line) {
     const QByteArray text = line.trimmed();
     if (text.startsWith('"')) {
         const qsizetype close = text.indexOf('"', 1);
-        return text.mid(1, close < 0 ? -1 : close - 1);
+        return close < 0 ? text.mid(1) : text.mid(1, close - 1);
     }
     const qsizetype comma = text.indexOf(',');
-    return text.left(comma).trimmed();
+    return comma < 0 ? text : text.left(comma).trimmed();
 }
 
 // Written as the program writes records: integers without blanks; a value with a fraction,
