@@ -68,6 +68,7 @@ private slots:
     void coverageArithmetic();
     void coverageOfTheLargestBoxIsFast();
     void fullCollectionIsRefused();
+    void wideFigureIsShownWholeInTheTarget();
     void lastLineWithoutLineEndGetsOne();
     void otherProgramsChangesAreKept();
     void fileSystemFailuresChangeNothing_data();
@@ -333,6 +334,37 @@ void TestComposing::fullCollectionIsRefused() {
     AppendFigure(g->p);
     QCOMPARE(g->collectionBytes(), full);
     QCOMPARE(g->p.FigureCount, 499);
+}
+
+void TestComposing::wideFigureIsShownWholeInTheTarget() {
+    Placement row{};
+    for (int i = 0; i < 7; ++i)
+        row[static_cast<std::size_t>(i)] = {0, 20 + 272 * i / 6, 20 + 2 * i};
+    g->arrange(row); // 320 pixels wide, wider than the target view
+    AppendFigure(g->p);
+    QCOMPARE(g->p.CurrentFigure, 3);
+    const QImage& view = g->game.targetView.image();
+    const QString shots = qEnvironmentVariable("ZEDERORU_SHOT_DIR");
+    if (!shots.isEmpty())
+        view.save(shots + QStringLiteral("/wide-target.png"));
+    const QRgb silhouette = toQRgb(g->p.SilhouetteColour);
+    int left = view.width(), right = -1, top = view.height(), bottom = -1;
+    for (int y = 0; y < view.height(); ++y) {
+        for (int x = 0; x < view.width(); ++x) {
+            if (view.pixel(x, y) != silhouette)
+                continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    // Whole inside the visible 233 x 240 pixels, with margins, and not shrunk more than
+    // needed.
+    QVERIFY2(left >= 2 && right <= 232 && top >= 2 && bottom <= 239,
+             qPrintable(QStringLiteral("%1 %2 %3 %4").arg(left).arg(right).arg(top).arg(bottom)));
+    QVERIFY(right - left >= 215);
+    QVERIFY(std::abs((left + right) - 233) <= 6); // centred
 }
 
 void TestComposing::lastLineWithoutLineEndGetsOne() {
