@@ -3,7 +3,6 @@
 #include "collectionfile.h"
 #include "opensavedialog.h"
 
-#include "platform/files.h"
 #include "platform/safewrite.h"
 #include "puzzle/pelorin1.h"
 

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
@@ -19,9 +20,8 @@ private slots:
     void cleanup();
     void replacesAndKeepsPermissions();
     void failureAfterAnyByteLeavesTheOldFileAndNoLitter();
-    void refusals_data();
-    void refusals();
     void unwritableFolder();
+    void symbolicLinkKeepsPointingAtTheNewContent();
     void settingsGoThroughTheSameWriter();
 
 private:
@@ -64,38 +64,6 @@ void TestSafeWrite::failureAfterAnyByteLeavesTheOldFileAndNoLitter() {
     QCOMPARE(readFile(path), fresh);
 }
 
-void TestSafeWrite::refusals_data() {
-    QTest::addColumn<QString>("fault");
-    QTest::addColumn<QString>("reason");
-    QTest::newRow("read-only file") << "read-only"
-                                    << "the file is read-only";
-    QTest::newRow("a folder") << "folder"
-                              << "it is a folder, not a file";
-    QTest::newRow("missing folder") << "missing"
-                                    << "";
-}
-
-void TestSafeWrite::refusals() {
-    QFETCH(QString, fault);
-    QFETCH(QString, reason);
-    QString target = path;
-    if (fault == QStringLiteral("read-only")) {
-        writeFile(path, "protected");
-        QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
-    }
-    if (fault == QStringLiteral("folder"))
-        QDir(dir->path()).mkdir(QStringLiteral("figures é.pel"));
-    if (fault == QStringLiteral("missing"))
-        target = dir->filePath(QStringLiteral("gone/figures.pel"));
-    QString why;
-    QVERIFY(!SafeWrite::replaceFile(target, "new", &why));
-    QVERIFY(!why.isEmpty());
-    if (!reason.isEmpty())
-        QCOMPARE(why, reason);
-    if (fault == QStringLiteral("read-only"))
-        QCOMPARE(readFile(path), QByteArray("protected"));
-}
-
 void TestSafeWrite::unwritableFolder() {
     if (::geteuid() == 0)
         QSKIP("running as root, which writes into any folder; the collection tests prove this "
@@ -106,6 +74,15 @@ void TestSafeWrite::unwritableFolder() {
     QVERIFY(!SafeWrite::replaceFile(path, "new", &why));
     QVERIFY(!why.isEmpty());
     QCOMPARE(readFile(path), QByteArray("old"));
+}
+
+void TestSafeWrite::symbolicLinkKeepsPointingAtTheNewContent() {
+    writeFile(path, "old");
+    const QString link = dir->filePath(QStringLiteral("link.pel"));
+    QVERIFY(QFile::link(path, link));
+    QVERIFY(SafeWrite::replaceFile(link, "new", nullptr));
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(readFile(path), QByteArray("new"));
 }
 
 void TestSafeWrite::settingsGoThroughTheSameWriter() {
