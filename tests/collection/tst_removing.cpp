@@ -44,6 +44,7 @@ private slots:
     void removesAndRenumbers_data();
     void removesAndRenumbers();
     void removingTheOnlyFigureLeavesHeaderAndLabel();
+    void composeAppendAndRemoveAgain();
     void answerNoChangesNothing();
     void recordsTheLoaderSkipsAreKept();
     void changedOnDisk();
@@ -111,6 +112,25 @@ void TestRemoving::removingTheOnlyFigureLeavesHeaderAndLabel() {
     QCOMPARE(g->p.CurrentFigure, 0);
     RemoveFigure(g->p); // nothing left to remove: no question
     QCOMPARE(g->messages.shown.size(), 1);
+}
+
+void TestRemoving::composeAppendAndRemoveAgain() {
+    QVERIFY(g->start(withLabel("Test figures", figures({0, 1, 2}))));
+    const QByteArray before = g->collectionBytes();
+    g->p.CurrentFigure = 2;
+    CopyFigure(g->p);
+    g->p.PieceX[6] += 4; // the player's own touch
+    g->game.board.Cls();
+    g->game.hitMap.Cls();
+    g->p.DrawAllPieces();
+    AppendFigure(g->p);
+    QCOMPARE(g->p.FigureCount, 4);
+    QCOMPARE(g->p.CurrentFigure, 4);
+    QCOMPARE(g->p.FigX[4][6], g->p.FigX[2][6] + 4);
+    RemoveFigure(g->p);
+    QCOMPARE(g->collectionBytes(), before);
+    QCOMPARE(g->p.FigureCount, 3);
+    QCOMPARE(g->p.CurrentFigure, 3);
 }
 
 void TestRemoving::answerNoChangesNothing() {
