@@ -1,9 +1,9 @@
 #include "settings.h"
 
+#include "platform/safewrite.h"
 #include "puzzle/fieldreader.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <charconv>
 #include <cmath>
 
@@ -37,14 +37,7 @@ Settings parseSettings(const QByteArray& content) {
 }
 
 bool writeSettings(const QString& path, const QByteArray& content, QString* error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() ||
-        !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return SafeWrite::replaceFile(path, content, error);
 }
 
 bool writeDefaultSettings(const QString& path, QString* error) {

@@ -139,6 +139,9 @@ signals:
 private:
     void drawOnBoardAndHitMap(int i, const QPoint* points);
     void drawTarget(int f, int& maxX, int& maxY);
+    // Scales a figure larger than the target view down to fit it.
+    void fitTargetView(std::array<std::array<QPoint, 5>, Pieces>& outlines, int& maxX,
+                       int& maxY) const;
     void showSolution(int f, double mx, double my);
     bool pairFits(int a, int b, int f, const PerPiece<double>& rx,
                   const PerPiece<std::int16_t>& ry) const;

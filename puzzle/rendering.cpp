@@ -59,25 +59,47 @@ void PELORIN1::DrawPiece(int i) {
 }
 
 void PELORIN1::drawTarget(int f, int& maxX, int& maxY) {
-    Surface& canvas = surfaces.targetCanvas;
+    OrientMatch.fill(0);
+    if (!HasFigure(f))
+        return; // an empty collection shows an empty target
+    std::array<std::array<QPoint, 5>, Pieces> outlines;
     for (std::size_t i = 0; i < Pieces; ++i) {
-        OrientMatch[i] = 0;
-        if (!HasFigure(f))
-            continue; // an empty collection shows an empty target
-        const double ox = 5 + FigX[f][i];
-        const double oy = FigY[f][i] + 14;
-        const std::array<QPoint, 5> points =
-            Outline(static_cast<int>(i), FigOrient[f][i], ox, oy);
-        std::copy(points.begin(), points.end(), Pts.begin());
-        for (const QPoint& p : points) {
+        outlines[i] =
+            Outline(static_cast<int>(i), FigOrient[f][i], 5 + FigX[f][i], FigY[f][i] + 14);
+        for (const QPoint& p : outlines[i]) {
             maxX = std::max(maxX, p.x());
             maxY = std::max(maxY, p.y());
         }
+    }
+    fitTargetView(outlines, maxX, maxY);
+    Surface& canvas = surfaces.targetCanvas;
+    for (std::size_t i = 0; i < Pieces; ++i) {
+        std::copy(outlines[i].begin(), outlines[i].end(), Pts.begin());
         const ColourValue c = PlayLevel == 1 ? QBColor(PieceColour[i]) : SilhouetteColour;
         canvas.FillColor = c;
         canvas.ForeColor = c;
         canvas.FillStyle_ = Surface::FillStyle::Solid;
         canvas.Polygon(Pts.data(), 4);
+    }
+}
+
+void PELORIN1::fitTargetView(std::array<std::array<QPoint, 5>, Pieces>& outlines, int& maxX,
+                             int& maxY) const {
+    const double w = 3500 / TwipsX;
+    const double h = 3600 / TwipsY;
+    if (maxX <= w && maxY <= h)
+        return;
+    // Appended figures may be up to 320 pixels wide: shrink them about the drawing's corner
+    // (5, 14) so that they keep the same margins as a figure that fits.
+    const double s = std::min((w - 10) / (maxX - 5), (h - 28) / (maxY - 14));
+    maxX = 0;
+    maxY = 0;
+    for (auto& outline : outlines) {
+        for (QPoint& p : outline) {
+            p = QPoint(CLng(5 + (p.x() - 5) * s), CLng(14 + (p.y() - 14) * s));
+            maxX = std::max(maxX, p.x());
+            maxY = std::max(maxY, p.y());
+        }
     }
 }
 

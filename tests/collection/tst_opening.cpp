@@ -1,0 +1,145 @@
+#include "collection/opening.h"
+#include "support/collectiongame.h"
+#include "support/fixtures.h"
+
+#include <QTest>
+
+using namespace Fixtures;
+
+namespace {
+
+QByteArray withFigures(int count) {
+    QList<QByteArray> records;
+    for (int n = 1; n <= count; ++n)
+        records.append(record(n, 10, 10, spread(10 + n, 10)));
+    return collection(syntheticHeader(), records);
+}
+
+} // namespace
+
+class TestOpening : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void opensAnotherCollectionAtARandomFigure();
+    void smallCollections_data();
+    void smallCollections();
+    void nothingChosenChangesNothing_data();
+    void nothingChosenChangesNothing();
+    void filesThatAreNoCollectionAreRefused_data();
+    void filesThatAreNoCollectionAreRefused();
+
+private:
+    std::unique_ptr<CollectionGame> g;
+};
+
+void TestOpening::init() {
+    g = std::make_unique<CollectionGame>();
+    QVERIFY(g->start(withFigures(3)));
+}
+
+void TestOpening::opensAnotherCollectionAtARandomFigure() {
+    const QString other = g->path(QStringLiteral("autre collection é.pel"));
+    writeFile(other, withFigures(40));
+    g->p.SoundOn = 1;
+    for (int run = 0; run < 3; ++run) {
+        g->dialogs.answers = {other};
+        OpenFigureFile(g->p, g->dialogs);
+        QCOMPARE(g->p.FigureFilePath, other);
+        QCOMPARE(g->p.FigureCount, 40);
+        QVERIFY(g->p.HasFigure(g->p.CurrentFigure));
+        // Figure n of the test collections stands n pixels right of its corner.
+        QCOMPARE(g->p.FigX[g->p.CurrentFigure][0], double(g->p.CurrentFigure));
+        QCOMPARE(g->p.FigX[40][1], 40.0 + 48);
+    }
+    QVERIFY(g->messages.shown.isEmpty());
+    QVERIFY(g->game.board.Enabled());
+    QCOMPARE(g->p.MainCaption(), QStringLiteral("File: ") + other);
+    QCOMPARE(g->sound.commands.mid(0, 2),
+             (QStringList{QStringLiteral("play ") + g->p.AppDir + QStringLiteral("click2.wav"),
+                          QStringLiteral("play ") + g->p.AppDir + QStringLiteral("shsh-dot.wav")}));
+    const FileDialogs::Request& r = g->dialogs.requests.first();
+    QVERIFY(!r.saveMode);
+    QCOMPARE(r.filterText, QStringLiteral("Pelorin files"));
+    QCOMPARE(r.initialName, QStringLiteral("*.pel"));
+    QCOMPARE(r.initialFolder, g->p.AppDir);
+}
+
+void TestOpening::smallCollections_data() {
+    QTest::addColumn<int>("figures");
+    QTest::newRow("one figure") << 1;
+    QTest::newRow("no figure") << 0;
+}
+
+void TestOpening::smallCollections() {
+    QFETCH(int, figures);
+    const QString other = g->path(QStringLiteral("small.pel"));
+    writeFile(other, withFigures(figures));
+    g->dialogs.answers = {other};
+    OpenFigureFile(g->p, g->dialogs);
+    QCOMPARE(g->p.FigureCount, figures);
+    QCOMPARE(g->p.CurrentFigure, 1);
+    QCOMPARE(g->p.TargetCaption(), QStringLiteral("Pelorin (1 of %1)").arg(figures));
+}
+
+void TestOpening::nothingChosenChangesNothing_data() {
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("cancelled") << "";
+    QTest::newRow("the pattern itself") << "*.pel";
+}
+
+void TestOpening::nothingChosenChangesNothing() {
+    QFETCH(QString, answer);
+    const QString loaded = g->p.FigureFilePath;
+    g->dialogs.answers = {answer};
+    OpenFigureFile(g->p, g->dialogs);
+    QCOMPARE(g->p.FigureFilePath, loaded);
+    QCOMPARE(g->p.FigureCount, 3);
+    QVERIFY(g->messages.shown.isEmpty());
+}
+
+void TestOpening::filesThatAreNoCollectionAreRefused_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("message");
+    QByteArray garbage;
+    for (int i = 0; i < 100; ++i)
+        garbage += "lorem ipsum dolor sit amet\r\n";
+    QTest::newRow("more than 500 figures")
+        << withFigures(501) << "Cannot handle more than 500 Zederoru";
+    QTest::newRow("text") << garbage << "it is not a Pelorin file";
+    QTest::newRow("short header") << syntheticHeader().left(200) << "shorter than 64 lines";
+    QTest::newRow("empty") << QByteArray() << "shorter than 64 lines";
+    QByteArray letters = withFigures(2);
+    letters.replace("0.5,-3", "a,b");
+    QTest::newRow("header field not numeric") << letters << "not a Pelorin file: a home place";
+    QTest::newRow("a folder") << QByteArray() << "folder";
+}
+
+void TestOpening::filesThatAreNoCollectionAreRefused() {
+    QFETCH(QByteArray, content);
+    QFETCH(QString, message);
+    const QString other = g->path(QStringLiteral("other.pel"));
+    if (message == QStringLiteral("folder"))
+        QDir(g->folder.path()).mkdir(QStringLiteral("other.pel"));
+    else
+        writeFile(other, content);
+    const QString loaded = g->p.FigureFilePath;
+    g->p.CurrentFigure = 2;
+    bool boardDisabledWhileTold = false;
+    g->messages.whileShown = [&](const MessageBoxes::Message&) {
+        boardDisabledWhileTold = !g->game.board.Enabled();
+    };
+    g->dialogs.answers = {other};
+    OpenFigureFile(g->p, g->dialogs);
+    QCOMPARE(g->messages.texts().size(), 1);
+    QVERIFY2(g->messages.texts().first().contains(message), qPrintable(g->messages.texts()[0]));
+    QVERIFY(boardDisabledWhileTold);
+    QVERIFY(g->game.board.Enabled());
+    QCOMPARE(g->p.FigureFilePath, loaded);
+    QCOMPARE(g->p.FigureCount, 3);
+    QCOMPARE(g->p.CurrentFigure, 2);
+    QCOMPARE(g->p.FigX[2][0], 2.0);
+}
+
+QTEST_MAIN(TestOpening)
+#include "tst_opening.moc"

@@ -1,0 +1,330 @@
+#include "collection/composing.h"
+#include "collection/removing.h"
+#include "puzzle/figurefile.h"
+#include "support/collectiongame.h"
+#include "support/fixtures.h"
+
+#include <QFile>
+#include <QTest>
+#include <unistd.h>
+
+using namespace Fixtures;
+using Answer = MessageBoxes::Answer;
+
+namespace {
+
+// Figure records told apart by where piece 6 stands.
+QByteArray figure(int n, int variant) {
+    Placement p = spread(10, 10);
+    p[6][1] += 2 * variant;
+    return record(n, 10, 10, p);
+}
+
+QByteArray withLabel(const QByteArray& label, const QList<QByteArray>& lines) {
+    QByteArray out = syntheticHeader() + label + "\r\n";
+    for (const QByteArray& line : lines)
+        out += line + "\r\n";
+    return out;
+}
+
+QList<QByteArray> figures(const QList<int>& variants) {
+    QList<QByteArray> out;
+    for (qsizetype i = 0; i < variants.size(); ++i)
+        out.append(figure(static_cast<int>(i + 1), variants.at(i)));
+    return out;
+}
+
+} // namespace
+
+class TestRemoving : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void removesAndRenumbers_data();
+    void removesAndRenumbers();
+    void removingTheOnlyFigureLeavesHeaderAndLabel();
+    void composeAppendAndRemoveAgain();
+    void answerNoChangesNothing();
+    void recordsTheLoaderSkipsAreKept();
+    void changedOnDisk();
+    void failuresKeepTheCollection_data();
+    void failuresKeepTheCollection();
+    void saveAsRefusesTheLoadedFileUnderAnyName_data();
+    void saveAsRefusesTheLoadedFileUnderAnyName();
+    void saveAsOntoAnotherFile_data();
+    void saveAsOntoAnotherFile();
+    void saveAsFailuresKeepTheTarget();
+    void saveAsKeepsWorkingOnTheLoadedFile();
+
+private:
+    std::unique_ptr<CollectionGame> g;
+    QString previousCurrent;
+};
+
+void TestRemoving::init() {
+    g = std::make_unique<CollectionGame>();
+    QVERIFY(g->start(withLabel("Test figures,second field", figures({0, 1, 2, 3, 4}))));
+    previousCurrent = QDir::currentPath();
+    QDir::setCurrent(g->folder.path()); // where PelFile.tmp goes
+}
+
+void TestRemoving::cleanup() {
+    SafeWrite::stopFailing();
+    QDir::setCurrent(previousCurrent);
+}
+
+void TestRemoving::removesAndRenumbers_data() {
+    QTest::addColumn<int>("current");
+    QTest::addColumn<QList<int>>("left");
+    QTest::addColumn<int>("currentAfter");
+    QTest::newRow("first") << 1 << QList<int>{1, 2, 3, 4} << 1;
+    QTest::newRow("middle") << 3 << QList<int>{0, 1, 3, 4} << 3;
+    QTest::newRow("last") << 5 << QList<int>{0, 1, 2, 3} << 4;
+}
+
+void TestRemoving::removesAndRenumbers() {
+    QFETCH(int, current);
+    QFETCH(QList<int>, left);
+    QFETCH(int, currentAfter);
+    g->p.CurrentFigure = current;
+    RemoveFigure(g->p);
+    const MessageBoxes::Message& asked = g->messages.shown.first();
+    QCOMPARE(asked.text, QStringLiteral("Remove this Pelorin ( %1) ?").arg(current));
+    QCOMPARE(asked.buttons, MessageBoxes::Buttons::YesNo);
+    QCOMPARE(asked.icon, MessageBoxes::Icon::None);
+    QCOMPARE(asked.caption, QStringLiteral("Zederoru"));
+    QCOMPARE(g->messages.shown.size(), 1);
+    const QByteArray expected = withLabel("Test figures", figures(left));
+    QCOMPARE(g->collectionBytes(), expected);
+    QCOMPARE(readFile(QDir::current().filePath(QStringLiteral("PelFile.tmp"))), expected);
+    QCOMPARE(g->p.FigureCount, 4);
+    QCOMPARE(g->p.CurrentFigure, currentAfter);
+    QCOMPARE(g->p.FigX[currentAfter][6], 96.0 + 2 * left.at(currentAfter - 1));
+    QCOMPARE(g->p.TargetCaption(), QStringLiteral("Pelorin (%1 of 4)").arg(currentAfter));
+}
+
+void TestRemoving::removingTheOnlyFigureLeavesHeaderAndLabel() {
+    QVERIFY(g->start(withLabel("\"Quoted, label\",x", figures({7}))));
+    RemoveFigure(g->p);
+    QCOMPARE(g->collectionBytes(), syntheticHeader() + "Quoted, label\r\n");
+    QCOMPARE(g->p.FigureCount, 0);
+    QCOMPARE(g->p.CurrentFigure, 0);
+    RemoveFigure(g->p); // nothing left to remove: no question
+    QCOMPARE(g->messages.shown.size(), 1);
+}
+
+void TestRemoving::composeAppendAndRemoveAgain() {
+    QVERIFY(g->start(withLabel("Test figures", figures({0, 1, 2}))));
+    const QByteArray before = g->collectionBytes();
+    g->p.CurrentFigure = 2;
+    CopyFigure(g->p);
+    g->p.PieceX[6] += 4; // the player's own touch
+    g->game.board.Cls();
+    g->game.hitMap.Cls();
+    g->p.DrawAllPieces();
+    AppendFigure(g->p);
+    QCOMPARE(g->p.FigureCount, 4);
+    QCOMPARE(g->p.CurrentFigure, 4);
+    QCOMPARE(g->p.FigX[4][6], g->p.FigX[2][6] + 4);
+    RemoveFigure(g->p);
+    QCOMPARE(g->collectionBytes(), before);
+    QCOMPARE(g->p.FigureCount, 3);
+    QCOMPARE(g->p.CurrentFigure, 3);
+}
+
+void TestRemoving::answerNoChangesNothing() {
+    const QByteArray before = g->collectionBytes();
+    g->p.CurrentFigure = 2;
+    g->messages.script = {Answer::No};
+    RemoveFigure(g->p);
+    QCOMPARE(g->collectionBytes(), before);
+    QCOMPARE(g->p.FigureCount, 5);
+    QCOMPARE(g->p.CurrentFigure, 2);
+    QVERIFY(!QFile::exists(QStringLiteral("PelFile.tmp")));
+}
+
+void TestRemoving::recordsTheLoaderSkipsAreKept() {
+    // Numbers out of order, a record numbered 0, a broken line and blanks in a record.
+    const QList<QByteArray> lines{figure(9, 0), figure(0, 5), "not a record", figure(3, 1),
+                                  "2, 10,10" + figure(2, 2).mid(7)};
+    QVERIFY(g->start(withLabel("Test figures", lines)));
+    QCOMPARE(g->p.FigureCount, 3);
+    g->p.CurrentFigure = 2;
+    RemoveFigure(g->p);
+    QCOMPARE(g->collectionBytes(),
+             withLabel("Test figures", {figure(1, 0), figure(0, 5), "not a record", figure(2, 2)}));
+    QCOMPARE(g->p.FigX[2][6], 100.0);
+}
+
+void TestRemoving::changedOnDisk() {
+    // Another program put a figure in front: figure 2 on disk is not the one shown.
+    const QByteArray inserted =
+        withLabel("Test figures", QList<QByteArray>{figure(1, 9)} + figures({0, 1, 2}));
+    writeFile(g->collectionPath(), inserted);
+    g->p.CurrentFigure = 2;
+    RemoveFigure(g->p);
+    QCOMPARE(g->collectionBytes(), inserted);
+    QVERIFY(g->messages.texts().last().contains(QStringLiteral("another program")));
+    QCOMPARE(g->p.FigureCount, 5);
+    QCOMPARE(g->p.CurrentFigure, 2);
+
+    // Another program appended a figure: the shown one is still in its place and goes.
+    const QByteArray appended = withLabel("Test figures", figures({0, 1, 2, 3, 4, 5}));
+    writeFile(g->collectionPath(), appended);
+    RemoveFigure(g->p);
+    QCOMPARE(g->collectionBytes(), withLabel("Test figures", figures({0, 2, 3, 4, 5})));
+    QCOMPARE(g->p.FigureCount, 5);
+}
+
+void TestRemoving::failuresKeepTheCollection_data() {
+    QTest::addColumn<QString>("fault");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("read-only file") << "read-only"
+                                    << "read-only";
+    QTest::newRow("file replaced by a folder") << "folder"
+                                               << "folder";
+    QTest::newRow("disk full at the start") << "full 0"
+                                            << "No space left on device";
+    QTest::newRow("disk full half way") << "full 1500"
+                                        << "No space left on device";
+    QTest::newRow("unwritable folder") << "denied"
+                                       << "Permission denied";
+}
+
+void TestRemoving::failuresKeepTheCollection() {
+    QFETCH(QString, fault);
+    QFETCH(QString, reason);
+    const QString path = g->collectionPath();
+    const QByteArray before = g->collectionBytes();
+    std::optional<DiskFullAfter> full;
+    if (fault == QStringLiteral("read-only"))
+        QFile::setPermissions(path, QFile::ReadOwner);
+    if (fault == QStringLiteral("folder")) {
+        QFile::remove(path);
+        QDir(g->folder.path()).mkdir(QStringLiteral("PELORIN.pel"));
+    }
+    if (fault.startsWith(QStringLiteral("full")))
+        full.emplace(fault.mid(5).toLongLong());
+    if (fault == QStringLiteral("denied"))
+        full.emplace(0, reason);
+    g->p.CurrentFigure = 3;
+    RemoveFigure(g->p);
+    QCOMPARE(g->messages.shown.size(), 2);
+    const QString told = g->messages.texts().last();
+    QVERIFY2(told.startsWith(QStringLiteral("Pelorin not removed from file:\n\r") + path),
+             qPrintable(told));
+    QVERIFY2(told.contains(reason), qPrintable(told));
+    QCOMPARE(g->p.FigureCount, 5);
+    QCOMPARE(g->p.CurrentFigure, 3);
+    if (fault != QStringLiteral("folder"))
+        QCOMPARE(g->collectionBytes(), before);
+}
+
+void TestRemoving::saveAsRefusesTheLoadedFileUnderAnyName_data() {
+    QTest::addColumn<QString>("name");
+    QTest::newRow("same name") << "PELORIN.pel";
+    QTest::newRow("other case") << "pelorin.PEL";
+    QTest::newRow("relative form") << "./sub/../PELORIN.pel";
+    QTest::newRow("symbolic link") << "link.pel";
+    QTest::newRow("hard link") << "hard.pel";
+}
+
+void TestRemoving::saveAsRefusesTheLoadedFileUnderAnyName() {
+    QFETCH(QString, name);
+    const QString path = g->collectionPath();
+    const QByteArray before = g->collectionBytes();
+    QDir(g->folder.path()).mkdir(QStringLiteral("sub"));
+    QFile::link(path, g->path(QStringLiteral("link.pel")));
+    QVERIFY(::link(QFile::encodeName(path).constData(),
+                   QFile::encodeName(g->path(QStringLiteral("hard.pel"))).constData()) == 0);
+    g->dialogs.answers = {g->folder.path() + QLatin1Char('/') + name};
+    SaveFigureFileAs(g->p, g->dialogs);
+    QCOMPARE(g->messages.texts(),
+             QStringList{QStringLiteral("file:") + path +
+                         QStringLiteral("\r\nalready loaded and saved, use another filename to "
+                                        "save as")});
+    QCOMPARE(g->collectionBytes(), before);
+    QVERIFY(!QFile::exists(g->path(QStringLiteral("pelorin.pel"))));
+}
+
+void TestRemoving::saveAsOntoAnotherFile_data() {
+    QTest::addColumn<QByteArray>("existing");
+    QTest::addColumn<Answer>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("copied");
+    QTest::newRow("new file") << QByteArray() << Answer::Yes << false << true;
+    QTest::newRow("empty file") << QByteArray("") << Answer::Yes << false << true;
+    QTest::newRow("existing, No") << QByteArray("keep me") << Answer::No << true << false;
+    QTest::newRow("existing, Yes") << QByteArray("replace me") << Answer::Yes << true << true;
+}
+
+void TestRemoving::saveAsOntoAnotherFile() {
+    QFETCH(QByteArray, existing);
+    QFETCH(Answer, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, copied);
+    const QString target = g->path(QStringLiteral("Kopie ü.pel"));
+    if (!existing.isNull())
+        writeFile(target, existing);
+    g->dialogs.answers = {g->path(QStringLiteral("Kopie ü.txt"))};
+    g->messages.script = {answer};
+    SaveFigureFileAs(g->p, g->dialogs);
+    const FileDialogs::Request& r = g->dialogs.requests.first();
+    QVERIFY(r.saveMode);
+    QCOMPARE(r.filterText, QStringLiteral("*.pel"));
+    QCOMPARE(r.initialFolder, g->p.AppDir);
+    const QString question = target + QStringLiteral("\n\r file already exists, overwrite?");
+    QCOMPARE(g->messages.texts().contains(question), asked);
+    if (asked) {
+        const MessageBoxes::Message& m = g->messages.shown.first();
+        QVERIFY(m.defaultNo);
+        QCOMPARE(m.icon, MessageBoxes::Icon::Warning);
+        QCOMPARE(m.caption, QStringLiteral("Zederoru"));
+    }
+    QCOMPARE(readFile(target), copied ? g->collectionBytes() : existing);
+    const QString done = g->collectionPath() + QStringLiteral("\n\rcopied as:\n\r") + target;
+    QCOMPARE(g->messages.texts().contains(done), copied);
+}
+
+void TestRemoving::saveAsFailuresKeepTheTarget() {
+    const QString target = g->path(QStringLiteral("copy.pel"));
+    writeFile(target, "old copy");
+    {
+        DiskFullAfter full(1000);
+        g->dialogs.answers = {target};
+        SaveFigureFileAs(g->p, g->dialogs);
+    }
+    QCOMPARE(readFile(target), QByteArray("old copy"));
+    QVERIFY(g->messages.texts().last().contains(QStringLiteral("No space left on device")));
+    QVERIFY(!g->messages.texts().join(' ').contains(g->collectionPath() +
+                                                    QStringLiteral("\n\rcopied as:")));
+
+    g->messages.shown.clear();
+    g->dialogs.answers = {g->path(QStringLiteral("missing/copy.pel"))};
+    SaveFigureFileAs(g->p, g->dialogs);
+    QCOMPARE(g->messages.texts().size(), 1);
+    QVERIFY(g->messages.texts().first().startsWith(
+        QStringLiteral("Pelorin file not copied as:\n\r") + g->path(QStringLiteral("missing"))));
+
+    g->messages.shown.clear();
+    SaveFigureFileAs(g->p, g->dialogs); // cancelled
+    QVERIFY(g->messages.shown.isEmpty());
+}
+
+void TestRemoving::saveAsKeepsWorkingOnTheLoadedFile() {
+    const QString loaded = g->p.FigureFilePath;
+    g->dialogs.answers = {g->path(QStringLiteral("copy.pel"))};
+    SaveFigureFileAs(g->p, g->dialogs);
+    QCOMPARE(g->p.FigureFilePath, loaded);
+    g->arrange(spread(20, 20));
+    g->messages.shown.clear();
+    AppendFigure(g->p);
+    QCOMPARE(g->messages.texts().first(),
+             QStringLiteral("Append this Pelorin to file:\n\r") + loaded + QStringLiteral(" ?"));
+    QCOMPARE(FigureFile::splitLines(g->collectionBytes()).size(), 71);
+    QCOMPARE(FigureFile::splitLines(readFile(g->path(QStringLiteral("copy.pel")))).size(), 70);
+}
+
+QTEST_MAIN(TestRemoving)
+#include "tst_removing.moc"

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/filedialogs.h"
+#include "platform/safewrite.h"
+
+#include <QList>
+#include <QStringList>
+
+// Answers file dialogs from a script of paths ("" is Cancel) and records every request.
+// With the script used up, every dialog is cancelled.
+class ScriptedFileDialogs : public FileDialogs {
+public:
+    QString GetFileName(const Request& request) override {
+        requests.append(request);
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+
+    QStringList answers;
+    QList<Request> requests;
+};
+
+// While it lives, every write of a player's file stops after the given number of bytes, as
+// on a full disk.
+class DiskFullAfter {
+public:
+    explicit DiskFullAfter(qint64 bytes,
+                           const QString& reason = QStringLiteral("No space left on device")) {
+        SafeWrite::failAfter(bytes, reason);
+    }
+    ~DiskFullAfter() { SafeWrite::stopFailing(); }
+    DiskFullAfter(const DiskFullAfter&) = delete;
+    DiskFullAfter& operator=(const DiskFullAfter&) = delete;
+};
