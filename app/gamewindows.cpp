@@ -3,6 +3,9 @@
 #include "app/exitsequence.h"
 #include "app/game.h"
 #include "app/windowplacement.h"
+#include "collection/composing.h"
+#include "collection/opening.h"
+#include "collection/removing.h"
 #include "help/aboutform.h"
 #include "help/form5.h"
 #include "panel/navigation.h"
@@ -11,7 +14,8 @@ GameWindows::GameWindows(Game& game, MessageBoxes& messages)
     : main(game.pelorin), panel(game.pelorin),
       allShapes(
           game.pelorin, [&game](int figure) { GoToFigure(game.pelorin, figure); }, &panel),
-      printer(&panel), printShapes(game.pelorin, messages, printer, &panel), game_(game) {
+      printer(&panel), printShapes(game.pelorin, messages, printer, &panel), dialogs(&main),
+      game_(game) {
     connectPanel();
 }
 
@@ -24,6 +28,11 @@ void GameWindows::connectPanel() {
     c.print = [this] { printShapes.ViewFirstPage(); };
     c.help = [this, &p] { Form5(p.AppDir, &panel).exec(); };
     c.about = [this] { AboutForm(&panel).exec(); };
+    c.copy = [&p] { CopyFigure(p); };
+    c.append = [&p] { AppendFigure(p); };
+    c.remove = [&p] { RemoveFigure(p); };
+    c.saveAs = [this, &p] { SaveFigureFileAs(p, dialogs); };
+    c.open = [this, &p] { OpenFigureFile(p, dialogs); };
     c.exit = [this, &p] { ExitGame(p, main, panel); };
 }
 

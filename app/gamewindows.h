@@ -4,6 +4,7 @@
 #include "browse/allshapes.h"
 #include "browse/printshapes.h"
 #include "panel/form1.h"
+#include "platform/qtfiledialogs.h"
 #include "platform/qtprinter.h"
 
 struct Game;
@@ -11,7 +12,8 @@ struct Settings;
 class MessageBoxes;
 
 // The windows of one run and what connects them: the board, the panel, the view-all and
-// print windows with their printer, and help and about on demand.
+// print windows with their printer, the file dialogs of the collection operations, and help
+// and about on demand.
 class GameWindows {
 public:
     GameWindows(Game& game, MessageBoxes& messages);
@@ -24,6 +26,7 @@ public:
     AllShapes allShapes;
     QtPrinter printer;
     PrintShapes printShapes;
+    QtFileDialogs dialogs;
 
 private:
     void connectPanel();
