@@ -620,7 +620,10 @@ int main(int argc, char* argv[]) {
         return 1;
     if (!writeCollection(args[2], data))
         return 1;
-    if (args.size() == 5)
+    if (args.size() == 5) {
         drawPages(args[2], figures, args[4]);
+        for (qsizetype i = 0; i < figures.size(); ++i)
+            out << i + 1 << ": " << figures[i].kind << " " << figures[i].name << '\n';
+    }
     return 0;
 }
