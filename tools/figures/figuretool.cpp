@@ -202,6 +202,53 @@ std::optional<Silhouette> silhouette(const Figure& f) {
     return s;
 }
 
+// The cells around a silhouette that is drawn too small: every cell next to one it
+// covers, so that the pieces may spill over its edge where they must.
+Cover rim(const Cover& required) {
+    Cover around;
+    for (int cy = 0; cy < MaxCells; ++cy) {
+        for (int cx = 0; cx < MaxCells; ++cx) {
+            bool near = false;
+            for (int ny = std::max(0, cy - 1); ny <= std::min(MaxCells - 1, cy + 1); ++ny) {
+                for (int nx = std::max(0, cx - 1); nx <= std::min(MaxCells - 1, cx + 1); ++nx) {
+                    for (int q = 0; q < 4; ++q)
+                        near = near || required[static_cast<std::size_t>(quarterIndex(nx, ny, q))];
+                }
+            }
+            for (int q = 0; q < 4 && near; ++q)
+                around[static_cast<std::size_t>(quarterIndex(cx, cy, q))] = true;
+        }
+    }
+    return around;
+}
+
+// The cells of a silhouette that is drawn too large which lie inside it with all their
+// neighbours: the pieces must cover these and may leave out cells along the edge.
+Cover core(const Cover& required) {
+    Cover inner;
+    auto full = [&](int cx, int cy) {
+        if (cx < 0 || cy < 0 || cx >= MaxCells || cy >= MaxCells)
+            return false;
+        for (int q = 0; q < 4; ++q) {
+            if (!required[static_cast<std::size_t>(quarterIndex(cx, cy, q))])
+                return false;
+        }
+        return true;
+    };
+    for (int cy = 0; cy < MaxCells; ++cy) {
+        for (int cx = 0; cx < MaxCells; ++cx) {
+            bool all = true;
+            for (int ny = cy - 1; ny <= cy + 1; ++ny) {
+                for (int nx = cx - 1; nx <= cx + 1; ++nx)
+                    all = all && full(nx, ny);
+            }
+            for (int q = 0; q < 4 && all; ++q)
+                inner[static_cast<std::size_t>(quarterIndex(cx, cy, q))] = true;
+        }
+    }
+    return inner;
+}
+
 bool inside(const PieceGeometry::Polygon& polygon, QPointF p) {
     for (qsizetype k = 0; k < polygon.size(); ++k) {
         const QPointF a = polygon[k];
@@ -362,13 +409,17 @@ bool layPieces(const PieceGeometry::PieceSet& set, Figure& f) {
         f.pieces.assign(f.given.begin(), f.given.end());
         return true;
     }
-    const std::optional<Silhouette> wanted = silhouette(f);
+    std::optional<Silhouette> wanted = silhouette(f);
     if (!wanted)
         return fail(f.name, QStringLiteral("the silhouette is too large or has unknown cells"));
     const bool diagonal = f.grid == QLatin1Char('B');
     const int unit = diagonal ? 34 : 24;
     // The seven pieces cover 32 cells of 24 pixels, or 16 of 34.
     const std::size_t quarters = diagonal ? 16 * 4 : 32 * 4;
+    if (wanted->allowed.count() < quarters)
+        wanted->allowed |= rim(wanted->required);
+    if (wanted->required.count() > quarters)
+        wanted->required = core(wanted->required);
     if (wanted->required.count() > quarters || wanted->allowed.count() < quarters)
         return fail(f.name, QStringLiteral("the silhouette holds %1 to %2 cells, %3 wanted")
                                 .arg(wanted->required.count() / 4.0)
@@ -569,7 +620,10 @@ int main(int argc, char* argv[]) {
         return 1;
     if (!writeCollection(args[2], data))
         return 1;
-    if (args.size() == 5)
+    if (args.size() == 5) {
         drawPages(args[2], figures, args[4]);
+        for (qsizetype i = 0; i < figures.size(); ++i)
+            out << i + 1 << ": " << figures[i].kind << " " << figures[i].name << '\n';
+    }
     return 0;
 }
