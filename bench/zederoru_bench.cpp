@@ -1,6 +1,7 @@
 #include "support/fixtures.h"
 
 #include "browse/figurepage.h"
+#include "collection/composing.h"
 #include "play/pointerplay.h"
 
 #include <QTest>
@@ -15,6 +16,7 @@ private slots:
     void drawAllPieces();
     void showFigure();
     void loadFiveHundredFigures();
+    void coveragePercent();
     void thumbnailPage();
     void printPage();
 
@@ -81,6 +83,15 @@ void ZederoruBench::loadFiveHundredFigures() {
         QCOMPARE(t->p.LoadFigures(), PELORIN1::LoadResult::Ok);
     }
     QCOMPARE(t->p.FigureCount, PELORIN1::MaxFigures);
+}
+
+// The density measure of an appended figure over the largest box appending accepts.
+void ZederoruBench::coveragePercent() {
+    double sum = 0;
+    QBENCHMARK {
+        sum += CoveragePercent(t->p, 10, 10, 330, 330);
+    }
+    QVERIFY(sum > 0);
 }
 
 void ZederoruBench::thumbnailPage() {

@@ -1,7 +1,6 @@
 #include "browse/figurepage.h"
 #include "support/browsefixtures.h"
 
-#include <QElapsedTimer>
 #include <QTest>
 
 using namespace BrowseFixtures;
@@ -37,7 +36,6 @@ private slots:
     void printCellsAreNumbered();
     void solutionShowsWhitePieceBorders();
     void drawingLeavesThePlayStateAlone();
-    void thumbnailPageIsFast();
 
 private:
     Surface thumbnails{401, 385, LightGrey};
@@ -231,20 +229,6 @@ void TestFigurePage::drawingLeavesThePlayStateAlone() {
     QCOMPARE(t.p.CurrentFigure, 3);
     QCOMPARE(t.game.board.image(), board);
     QCOMPARE(t.game.targetView.image(), target);
-}
-
-void TestFigurePage::thumbnailPageIsFast() {
-    TestGame t;
-    QVERIFY(t.start(defaultCollection(64)));
-    qint64 fastest = std::numeric_limits<qint64>::max();
-    for (int run = 0; run < 20; ++run) {
-        QElapsedTimer clock;
-        clock.start();
-        DrawPage(t.p, ThumbnailGrid, 0, ThumbnailStyle(), thumbnails);
-        fastest = std::min(fastest, clock.nsecsElapsed());
-    }
-    qInfo("a page of 64 thumbnails: %.2f ms", static_cast<double>(fastest) / 1e6);
-    QVERIFY(fastest < 5'000'000);
 }
 
 QTEST_MAIN(TestFigurePage)
