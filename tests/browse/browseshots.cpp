@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -59,6 +60,10 @@ int main(int argc, char* argv[]) {
     QApplication::sendEvent(&all, &move);
     save(all, out.filePath(QStringLiteral("allshapes.png")));
     all.Page().image().save(out.filePath(QStringLiteral("help-browse.png")));
+    for (int page = 0; page * 64 < t.p.FigureCount; ++page) {
+        all.VScroll1->setValue(page * 64);
+        save(all, out.filePath(QStringLiteral("allshapes-page%1.png").arg(page + 1)));
+    }
 
     CapturingPrinter printer;
     PrintShapes print(t.p, t.messages, printer);

@@ -1,4 +1,4 @@
-// Authoring tool for the default collection: reads the figure source, lays the pieces,
+// Authoring tool for the default collection: reads the figure sources, lays the pieces,
 // checks the figures with the collection checker and writes data/PELORIN.pel. With
 // --pages it also draws every target, as the panel shows it, onto pages of thumbnails.
 //
@@ -51,6 +51,7 @@ struct Placement {
 struct Figure {
     QString kind;
     QString name;
+    QString sourceFile;
     int sourceLine = 0;
     QChar grid;             // 'A' or 'B' for a silhouette, 0 for placements
     QStringList art;        // silhouette rows
@@ -119,6 +120,7 @@ bool readSource(const QString& path, QList<Figure>& figures) {
             current = &figures.last();
             current->kind = words[1];
             current->name = words.mid(2).join(QLatin1Char(' '));
+            current->sourceFile = path;
             current->sourceLine = static_cast<int>(i + 1);
         } else if (line == QLatin1String("end")) {
             current = nullptr;
@@ -557,26 +559,52 @@ bool writeCollection(const QString& path, const QByteArray& data) {
     return true;
 }
 
+// The figure sources, the collection to write and where to draw pages, from the arguments
+// SOURCE.txt... COLLECTION.pel [--pages PREFIX].
+struct Arguments {
+    QStringList sources;
+    QString collection;
+    QString pages;
+};
+
+std::optional<Arguments> parseArguments(QStringList args) {
+    Arguments a;
+    args.removeFirst();
+    if (args.size() >= 2 && args[args.size() - 2] == QLatin1String("--pages")) {
+        a.pages = args.takeLast();
+        args.removeLast();
+    }
+    if (args.size() < 2 || !args.last().endsWith(QLatin1String(".pel")))
+        return std::nullopt;
+    a.collection = args.takeLast();
+    a.sources = args;
+    return a;
+}
+
+QString placeOf(const Figure& f) {
+    return QStringLiteral("%1:%2").arg(f.sourceFile).arg(f.sourceLine);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 3 && !(args.size() == 5 && args[3] == QLatin1String("--pages"))) {
-        QTextStream(stderr) << "usage: figuretool SOURCE.txt COLLECTION.pel [--pages PREFIX]\n";
+    const std::optional<Arguments> args = parseArguments(app.arguments());
+    if (!args) {
+        QTextStream(stderr) << "usage: figuretool SOURCE.txt... COLLECTION.pel [--pages PREFIX]\n";
         return 2;
     }
     QList<Figure> figures;
-    if (!readSource(args[1], figures))
-        return 1;
+    for (const QString& source : args->sources)
+        if (!readSource(source, figures))
+            return 1;
     QString why;
     const PieceGeometry::PieceSet set =
         PieceGeometry::pieceSetFrom(*FigureFile::parseHeader(DefaultPieceSet(), &why));
     bool laid = true;
     for (Figure& f : figures) {
         if (!layPieces(set, f)) {
-            laid = fail(QStringLiteral("%1:%2").arg(args[1]).arg(f.sourceLine),
-                        QStringLiteral("%1 cannot be laid").arg(f.name));
+            laid = fail(placeOf(f), QStringLiteral("%1 cannot be laid").arg(f.name));
             continue;
         }
         f.difficulty = difficulty(set, f);
@@ -592,11 +620,9 @@ int main(int argc, char* argv[]) {
     const CollectionCheck::Result result = CollectionCheck::checkCollection(data);
     for (const CollectionCheck::Finding& finding : result.findings) {
         const qsizetype i = finding.line - 66;
-        const QString who = i >= 0 && i < figures.size() ? QStringLiteral("%1:%2 %3")
-                                                               .arg(args[1])
-                                                               .arg(figures[i].sourceLine)
-                                                               .arg(figures[i].name)
-                                                         : args[2];
+        const QString who = i >= 0 && i < figures.size()
+                                ? placeOf(figures[i]) + QLatin1Char(' ') + figures[i].name
+                                : args->collection;
         out << who << ": " << finding.text << '\n';
     }
     QHash<QByteArray, QString> shapes;
@@ -604,8 +630,8 @@ int main(int argc, char* argv[]) {
     for (const Figure& f : figures) {
         const QByteArray image = silhouetteImage(set, f);
         if (shapes.contains(image)) {
-            out << args[1] << ":" << f.sourceLine << " " << f.name << ": the same shape as "
-                << shapes.value(image) << '\n';
+            out << placeOf(f) << " " << f.name << ": the same shape as " << shapes.value(image)
+                << '\n';
             unique = false;
         }
         shapes.insert(image, f.name);
@@ -615,13 +641,13 @@ int main(int argc, char* argv[]) {
         ++kinds[f.kind];
     for (auto k = kinds.cbegin(); k != kinds.cend(); ++k)
         out << k.key() << ": " << k.value() << '\n';
-    out << CollectionCheck::summaryLine(args[2], result) << '\n';
+    out << CollectionCheck::summaryLine(args->collection, result) << '\n';
     if (!result.clean() || !unique)
         return 1;
-    if (!writeCollection(args[2], data))
+    if (!writeCollection(args->collection, data))
         return 1;
-    if (args.size() == 5) {
-        drawPages(args[2], figures, args[4]);
+    if (!args->pages.isEmpty()) {
+        drawPages(args->collection, figures, args->pages);
         for (qsizetype i = 0; i < figures.size(); ++i)
             out << i + 1 << ": " << figures[i].kind << " " << figures[i].name << '\n';
     }
