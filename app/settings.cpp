@@ -7,11 +7,17 @@
 #include <charconv>
 #include <cmath>
 
+namespace {
+
+constexpr qint64 MaxSettingsBytes = 64 * 1024;
+
+} // namespace
+
 std::optional<Settings> readSettings(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
-    return parseSettings(file.readAll());
+    return parseSettings(file.read(MaxSettingsBytes)); // two short lines; the rest is not ours
 }
 
 namespace {

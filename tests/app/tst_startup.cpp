@@ -6,6 +6,7 @@
 #include "panel/form1.h"
 #include "platform/surfacewidget.h"
 
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QScreen>
@@ -19,6 +20,8 @@ private slots:
     void firstStartCreatesTheSettingsFile();
     void missingCollectionStopsWithoutWriting();
     void collectionsTriedInTurn();
+    void badSettingsStartOnDefaults_data();
+    void badSettingsStartOnDefaults();
     void unreadableHeaderNamesTheFile();
     void moreThan500FiguresStops();
     void settingsWrittenByExitReadBack_data();
@@ -32,7 +35,8 @@ private slots:
 
 void TestStartup::firstStartCreatesTheSettingsFile() {
     TestGame t;
-    const auto settings = t.start(collection(syntheticHeader(), {record(1, 10, 10, spread(10, 10))}));
+    const auto settings =
+        t.start(collection(syntheticHeader(), {record(1, 10, 10, spread(10, 10))}));
     QVERIFY(settings);
     QVERIFY(!settings->hasPositions());
     QCOMPARE(readFile(t.path("Zederoru.cfg")), QByteArray("PELORIN.pel\r\n-1,-1,-1,-1\r\n"));
@@ -96,6 +100,43 @@ void TestStartup::collectionsTriedInTurn() {
     QCOMPARE(t.messages.shown.size(), 2);
     QVERIFY(t.messages.shown[0].text.startsWith("Pelorin shapes file cannot be read:"));
     QVERIFY(t.messages.shown[0].text.contains(asked));
+}
+
+void TestStartup::badSettingsStartOnDefaults_data() {
+    QTest::addColumn<QByteArray>("content"); // empty: the settings file is a folder
+    QTest::addColumn<int>("messages");
+    QTest::addColumn<bool>("positions");
+    QTest::newRow("a folder") << QByteArray() << 0 << false;
+    QTest::newRow("binary") << QByteArray("\0\x01\xff\xfe,\0\r\n\x80", 9) << 1 << false;
+    QTest::newRow("no name") << QByteArray("\r\n 15  30  45  60 \r\n") << 1 << true;
+    QTest::newRow("a folder named") << QByteArray("..\r\n") << 1 << false;
+    QTest::newRow("huge") << QByteArray(3 << 20, 'x') << 1 << false;
+}
+
+// A settings file that is no use never stops the game: it starts on the default collection,
+// says which collection it could not find, keeps what it could read and leaves the file as
+// it was.
+void TestStartup::badSettingsStartOnDefaults() {
+    QFETCH(QByteArray, content);
+    QFETCH(int, messages);
+    QFETCH(bool, positions);
+    TestGame t;
+    const QString cfg = t.path("Zederoru.cfg");
+    if (content.isEmpty())
+        QVERIFY(QDir().mkdir(cfg));
+    else
+        writeFile(cfg, content);
+    const auto settings =
+        t.start(collection(syntheticHeader(), {record(1, 10, 10, spread(10, 10))}));
+    QVERIFY(settings);
+    QCOMPARE(settings->hasPositions(), positions);
+    QCOMPARE(t.p.FigureFilePath, t.path("PELORIN.pel"));
+    QCOMPARE(t.p.FigureCount, 1);
+    QCOMPARE(t.messages.shown.size(), messages);
+    if (content.isEmpty())
+        QVERIFY(QFileInfo(cfg).isDir());
+    else
+        QCOMPARE(readFile(cfg), content);
 }
 
 void TestStartup::unreadableHeaderNamesTheFile() {
