@@ -1,6 +1,5 @@
 #include "navigation.h"
 
-#include "puzzle/numbers.h"
 #include "puzzle/pelorin1.h"
 
 #include <QTime>
@@ -25,12 +24,7 @@ unsigned timeOfDaySeed() {
 
 int randomFigure(PELORIN1& game) {
     game.Randomize(timeOfDaySeed());
-    int n = static_cast<int>(Int(game.FigureCount * game.Rnd())) + 1;
-    if (n < 1)
-        n = 1;
-    if (n > game.FigureCount)
-        n = game.FigureCount;
-    return n;
+    return game.RandomFigure();
 }
 
 std::optional<int> target(PELORIN1& game, FigureStep step) {
