@@ -2,8 +2,6 @@
 
 #include "puzzle/pelorin1.h"
 
-#include <QTime>
-#include <bit>
 #include <optional>
 
 void GoToFigure(PELORIN1& game, int figure) {
@@ -15,15 +13,8 @@ void GoToFigure(PELORIN1& game, int figure) {
 
 namespace {
 
-// Seconds since midnight with their fraction, so that two clicks within one second still
-// draw different figures.
-unsigned timeOfDaySeed() {
-    const float seconds = static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000;
-    return std::bit_cast<unsigned>(seconds);
-}
-
 int randomFigure(PELORIN1& game) {
-    game.Randomize(timeOfDaySeed());
+    game.Randomize();
     return game.RandomFigure();
 }
 

@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QTime>
+#include <bit>
 
 PELORIN1::PELORIN1(Surfaces s, MessageBoxes& m, SoundCommands& snd, QObject* parent)
     : QObject(parent), surfaces(s), messages(m), sound(snd) {}
@@ -121,7 +122,9 @@ void PELORIN1::PlaySound(const QString& name) {
 }
 
 void PELORIN1::Randomize() {
-    Randomize(static_cast<unsigned>(QTime::currentTime().msecsSinceStartOfDay() / 1000));
+    // Seconds since midnight with their fraction, so that two draws within one second differ.
+    const float seconds = static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000;
+    Randomize(std::bit_cast<unsigned>(seconds));
 }
 
 double PELORIN1::Rnd() {

@@ -117,7 +117,7 @@ public:
     // Fills buffer with the outline of piece i at its current place and sets OriginX/Y.
     void PlacedOutline(int i, std::array<QPoint, 11>& buffer);
 
-    // Pseudo-random numbers in [0, 1), seeded from the seconds since midnight.
+    // Pseudo-random numbers in [0, 1), seeded from the time of day.
     void Randomize();
     void Randomize(unsigned seed) { rng_.seed(seed); }
     double Rnd();
