@@ -18,10 +18,12 @@ private slots:
         chosen.clear();
         t = std::make_unique<TestGame>();
     }
+
     void cleanup() {
         w.reset();
         t.reset();
     }
+
     void viewAllShowsTheFirstPageModeless() {
         open(100);
         t->p.FirstShown = 30;
@@ -33,6 +35,7 @@ private slots:
         QCOMPARE(w->Picture->grab().toImage().convertToFormat(QImage::Format_RGB32),
                  expectedPage(0));
     }
+
     void targetRightClickShowsTheLastPageModal() {
         open(100);
         w->hide();
@@ -49,6 +52,7 @@ private slots:
         QCOMPARE(w->VScroll1->value(), 20);
         QVERIFY(chosen.isEmpty());
     }
+
     void scrollBarFollowsTheCollection_data() {
         QTest::addColumn<int>("count");
         QTest::addColumn<bool>("enabled");
@@ -57,6 +61,7 @@ private slots:
         QTest::newRow("65") << 65 << true << 8;
         QTest::newRow("200") << 200 << true << 136;
     }
+
     void scrollBarFollowsTheCollection() {
         QFETCH(int, count);
         QFETCH(bool, enabled);
@@ -69,6 +74,7 @@ private slots:
             QCOMPARE(w->VScroll1->pageStep(), 8);
         }
     }
+
     void scrollingDrawsTheChosenPage() {
         open(200);
         w->VScroll1->setValue(13); // a dragged thumb may stop in mid-row
@@ -77,6 +83,7 @@ private slots:
         QTest::mouseClick(w.get(), Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(chosen, QList<int>{14});
     }
+
     void hoverShowsTheNumberAtThePointer() {
         open(10);
         QTest::mouseMove(w.get(), QPoint(60, 60)); // row 2, column 2: figure 10
@@ -90,6 +97,7 @@ private slots:
         QTRY_VERIFY(w->Label1->text().isEmpty());
         QVERIFY(!w->Label1->isVisible());
     }
+
     void clickSelectsThroughGoToFigure() {
         open(10);
         t->p.CurrentFigure = 3;
@@ -101,6 +109,7 @@ private slots:
         QCOMPARE(chosen, (QList<int>{3, 3, 10}));
         QVERIFY(w->isVisible());
     }
+
     void rightClickAndEscHideWithoutSelecting_data() {
         QTest::addColumn<bool>("escape");
         QTest::addColumn<QPoint>("at");
@@ -109,6 +118,7 @@ private slots:
         QTest::newRow("right click on an empty cell") << false << QPoint(200, 200);
         QTest::newRow("Esc") << true << QPoint(20, 20);
     }
+
     void rightClickAndEscHideWithoutSelecting() {
         QFETCH(bool, escape);
         QFETCH(QPoint, at);
@@ -136,6 +146,7 @@ private:
         w->ViewAll();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     }
+
     QImage expectedPage(int firstShown) {
         Surface page(w->Page().width(), w->Page().height(), RGB(192, 192, 192));
         DrawPage(t->p, ThumbnailGrid, firstShown, ThumbnailStyle(), page);

@@ -14,8 +14,8 @@ const ColourValue LightGrey = RGB(192, 192, 192);
 const ColourValue PrintGrey = RGB(100, 100, 100);
 
 // A pixel of piece 3, the third square of the figure's top row, in the cell's thumbnail.
-QPoint pieceThreeOfCell(int r, int c) {
-    return {(c - 1) * 50 + 7 + 30, (r - 1) * 48 + 7 + 4};
+ColourValue pieceThreeOfCell(const Surface& page, int r, int c) {
+    return page.Point((c - 1) * 50 + 7 + 30, (r - 1) * 48 + 7 + 4);
 }
 
 } // namespace
@@ -46,6 +46,7 @@ private slots:
         QTest::newRow("print 2,2 piece 5")
             << true << 1 << 5 << 2 << 2 << Points{{{181, 177}, {207, 177}, {207, 203}, {181, 203}}};
     }
+
     void cellPiecePoints() {
         QFETCH(bool, print);
         QFETCH(int, figure);
@@ -60,22 +61,22 @@ private slots:
         QCOMPARE(CellPiece(t.p, print ? PrintGrid : ThumbnailGrid, figure, piece, row, column),
                  points);
     }
+
     void pagesStartAfterFirstShown() {
         TestGame t;
         QVERIFY(t.start(squaresCollection(100, {9, 77})));
         // First page: figure 9 opens the second row.
         QCOMPARE(DrawPage(t.p, ThumbnailGrid, 0, ThumbnailStyle(), thumbnails), 64);
-        QCOMPARE(thumbnails.Point(pieceThreeOfCell(1, 1).x(), pieceThreeOfCell(1, 1).y()), 0u);
-        QCOMPARE(thumbnails.Point(pieceThreeOfCell(2, 1).x(), pieceThreeOfCell(2, 1).y()),
-                 LightGrey);
-        QCOMPARE(thumbnails.Point(pieceThreeOfCell(2, 2).x(), pieceThreeOfCell(2, 2).y()), 0u);
+        QCOMPARE(pieceThreeOfCell(thumbnails, 1, 1), 0u);
+        QCOMPARE(pieceThreeOfCell(thumbnails, 2, 1), LightGrey);
+        QCOMPARE(pieceThreeOfCell(thumbnails, 2, 2), 0u);
         // A later page that starts in mid-row of the collection: figure 77 in row 2, column 6.
         QCOMPARE(DrawPage(t.p, ThumbnailGrid, 63, ThumbnailStyle(), thumbnails), 37);
-        QCOMPARE(thumbnails.Point(pieceThreeOfCell(2, 6).x(), pieceThreeOfCell(2, 6).y()),
-                 LightGrey);
-        QCOMPARE(thumbnails.Point(pieceThreeOfCell(2, 5).x(), pieceThreeOfCell(2, 5).y()), 0u);
-        QCOMPARE(thumbnails.Point(pieceThreeOfCell(1, 1).x(), pieceThreeOfCell(1, 1).y()), 0u);
+        QCOMPARE(pieceThreeOfCell(thumbnails, 2, 6), LightGrey);
+        QCOMPARE(pieceThreeOfCell(thumbnails, 2, 5), 0u);
+        QCOMPARE(pieceThreeOfCell(thumbnails, 1, 1), 0u);
     }
+
     void drawingStopsAfterTheLastFigure() {
         TestGame t;
         QVERIFY(t.start(squaresCollection(10)));
@@ -83,11 +84,10 @@ private slots:
         // Cell 10 (row 2, column 2) is framed, white along its bottom, grey a pixel below ...
         QCOMPARE(thumbnails.Point(72, 96), QBColor(15));
         QCOMPARE(thumbnails.Point(72, 97), QBColor(8));
-        QCOMPARE(thumbnails.Point(pieceThreeOfCell(2, 2).x(), pieceThreeOfCell(2, 2).y()), 0u);
+        QCOMPARE(pieceThreeOfCell(thumbnails, 2, 2), 0u);
         // ... cell 11 beside it is plain background, and so is everything below row 2.
         QCOMPARE(thumbnails.Point(120, 96), LightGrey);
-        QCOMPARE(thumbnails.Point(pieceThreeOfCell(2, 3).x(), pieceThreeOfCell(2, 3).y()),
-                 LightGrey);
+        QCOMPARE(pieceThreeOfCell(thumbnails, 2, 3), LightGrey);
         const QImage below = thumbnails.image().copy(0, 99, 384, 280);
         for (int y = 0; y < below.height(); ++y)
             for (int x = 0; x < below.width(); ++x)
@@ -98,6 +98,7 @@ private slots:
         QCOMPARE(printPage.Point(20, 288 + 16), QBColor(15));
         QCOMPARE(printPage.Point(0, 300), QBColor(15));
     }
+
     void figureUnderThePointer_data() {
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("firstShown");
@@ -114,6 +115,7 @@ private slots:
         QTest::newRow("below the grid") << 100 << 0 << QPoint(10, 384) << 0;
         QTest::newRow("left of the window") << 100 << 0 << QPoint(-1, 10) << 0;
     }
+
     void figureUnderThePointer() {
         QFETCH(int, count);
         QFETCH(int, firstShown);
@@ -123,6 +125,7 @@ private slots:
         QVERIFY(t.start(squaresCollection(count)));
         QCOMPARE(FigureAt(t.p, ThumbnailGrid, firstShown, pixel), figure);
     }
+
     void printCellsAreNumbered() {
         TestGame t;
         QVERIFY(t.start(squaresCollection(3)));
@@ -142,6 +145,7 @@ private slots:
         DrawPage(t.p, ThumbnailGrid, 0, ThumbnailStyle(), thumbnails);
         QCOMPARE(thumbnails.Point(40, 40), LightGrey);
     }
+
     void solutionShowsWhitePieceBorders() {
         TestGame t;
         QVERIFY(t.start(squaresCollection(1)));
@@ -154,6 +158,7 @@ private slots:
         QCOMPARE(printPage.Point(7, 20), QBColor(15));
         QCOMPARE(printPage.Point(20, 20), PrintGrey);
     }
+
     void drawingLeavesThePlayStateAlone() {
         TestGame t;
         QVERIFY(t.start(defaultCollection(30)));

@@ -21,10 +21,12 @@ private slots:
         t = std::make_unique<TestGame>();
         printer = CapturingPrinter();
     }
+
     void cleanup() {
         w.reset();
         t.reset();
     }
+
     void printMenuShowsTheFirstPageModal() {
         open(30);
         w->hide();
@@ -43,7 +45,8 @@ private slots:
         QCOMPARE(w->Page().image(), expectedPage(0, true));
         QCOMPARE(w->ShowSolution, std::int16_t(0));
     }
-    void scrollBarFollowsTheCollection_data() {
+
+    void scrollBarFollowsTheCollectionAndTurnsThePage_data() {
         QTest::addColumn<int>("count");
         QTest::addColumn<bool>("enabled");
         QTest::addColumn<int>("maximum");
@@ -51,7 +54,8 @@ private slots:
         QTest::newRow("21") << 21 << true << 4;
         QTest::newRow("75") << 75 << true << 56;
     }
-    void scrollBarFollowsTheCollection() {
+
+    void scrollBarFollowsTheCollectionAndTurnsThePage() {
         QFETCH(int, count);
         QFETCH(bool, enabled);
         QFETCH(int, maximum);
@@ -61,18 +65,20 @@ private slots:
             QCOMPARE(w->VScroll1->maximum(), maximum);
             QCOMPARE(w->VScroll1->singleStep(), 5);
             QCOMPARE(w->VScroll1->pageStep(), 5);
+            w->VScroll1->setValue(maximum);
+            QCOMPARE(t->p.FirstShown, std::int16_t(maximum));
+            QCOMPARE(w->Page().image(), expectedPage(maximum, false));
         }
     }
+
     void shapeAndSolutionRedrawThePage() {
         open(13); // the last page's last cells stay empty in both modes
         w->ShowSolx->trigger();
-        QCOMPARE(w->ShowSolution, std::int16_t(1));
         QCOMPARE(w->Page().image(), expectedPage(0, true));
         w->ShowShapex->trigger();
-        QCOMPARE(w->ShowSolution, std::int16_t(0));
         QCOMPARE(w->Page().image(), expectedPage(0, false));
-        QVERIFY(expectedPage(0, false) != expectedPage(0, true));
     }
+
     void activationChoosesSilhouettesWithoutRedrawing() {
         open(5);
         w->ShowSolx->trigger();
@@ -81,18 +87,14 @@ private slots:
         QCOMPARE(w->ShowSolution, std::int16_t(0));
         QCOMPARE(w->Page().image(), expectedPage(0, true));
     }
-    void scrollingDrawsTheChosenPage() {
-        open(75);
-        w->VScroll1->setValue(25);
-        QCOMPARE(t->p.FirstShown, std::int16_t(25));
-        QCOMPARE(w->Page().image(), expectedPage(25, false));
-    }
+
     void printingAsksFirst_data() {
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<int>("pages");
         QTest::newRow("No") << Answer::No << 0;
         QTest::newRow("Yes") << Answer::Yes << 1;
     }
+
     void printingAsksFirst() {
         QFETCH(Answer, answer);
         QFETCH(int, pages);
@@ -109,6 +111,7 @@ private slots:
         QCOMPARE(w->Page().image(), page);
         QVERIFY(w->isVisible());
     }
+
     void printFailureIsReported() {
         open(3);
         printer.outcome = {Status::Failed, QStringLiteral("The printer Office did not accept it.")};
@@ -121,6 +124,7 @@ private slots:
         w->Printx->trigger();
         QCOMPARE(t->messages.shown.size(), 3);
     }
+
     void exitAndEscHide() {
         open(30);
         w->VScroll1->setValue(5);
@@ -143,6 +147,7 @@ private:
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
     }
+
     QImage expectedPage(int firstShown, bool solution) {
         Surface page(w->Page().width(), w->Page().height(), QBColor(15));
         page.Font = w->Page().Font;

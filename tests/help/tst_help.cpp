@@ -12,32 +12,29 @@ class TestHelp : public QObject {
 private slots:
     void helpPageLoadsFromTheProgramFolder() {
         Form5 help(QStringLiteral(ZEDERORU_DATA_DIR "/"));
-        QCOMPARE(help.windowTitle(), QStringLiteral("Zederoru Help"));
         QCOMPARE(help.WebBrowser1->source(),
                  QUrl::fromLocalFile(QStringLiteral(ZEDERORU_DATA_DIR "/Zederoru.htm")));
-        const QString text = help.WebBrowser1->toPlainText();
-        for (const char* topic :
-             {"How to play", "Play levels", "Composing and appending figures", "Collections",
-              "Browsing and printing", "The collection file", "The settings file"})
-            QVERIFY2(text.contains(QLatin1String(topic)), topic);
+        QVERIFY(help.WebBrowser1->toPlainText().contains(QStringLiteral("How to play")));
         // The pictures beside the page are found.
         const QVariant board = help.WebBrowser1->loadResource(
             QTextDocument::ImageResource, QUrl(QStringLiteral("help-board.png")));
         QVERIFY(!board.value<QImage>().isNull() || !board.value<QByteArray>().isEmpty());
     }
+
     void missingHelpPageIsNamed() {
         QTemporaryDir folder;
         const QString appDir = folder.path() + QLatin1Char('/');
         Form5 help(appDir);
         QVERIFY(help.WebBrowser1->toPlainText().contains(appDir + QStringLiteral("Zederoru.htm")));
     }
+
     void browserKeepsItsMarginsOnResize_data() {
         QTest::addColumn<QSize>("size");
-        QTest::newRow("design size") << QSize(479, 375);
         QTest::newRow("larger") << QSize(800, 600);
         QTest::newRow("smaller") << QSize(200, 150);
         QTest::newRow("smaller than the margins") << QSize(5, 20);
     }
+
     void browserKeepsItsMarginsOnResize() {
         QFETCH(QSize, size);
         Form5 help(QStringLiteral(ZEDERORU_DATA_DIR "/"));
@@ -50,12 +47,14 @@ private slots:
                  QSize(std::max(0, outer.width() - 8), std::max(0, outer.height() - 32)));
         QCOMPARE(help.WebBrowser1->pos(), QPoint(2, 2));
     }
+
     void aboutClosesByOkOrAClickInTheCredits_data() {
         QTest::addColumn<int>("how");
         QTest::newRow("OK") << 0;
         QTest::newRow("left click in the credits") << 1;
         QTest::newRow("right click in the credits") << 2;
     }
+
     void aboutClosesByOkOrAClickInTheCredits() {
         QFETCH(int, how);
         AboutForm about;

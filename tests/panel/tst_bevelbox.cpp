@@ -50,6 +50,7 @@ private slots:
         box.setToolTip("Right"); // the accessible name follows the tool tip
         QCOMPARE(box.accessibleName(), QString("Right"));
     }
+
     void pressedAndRaisedSwapTheBorders_data() {
         QTest::addColumn<bool>("pressed");
         QTest::addColumn<QColor>("topLeft");
@@ -58,6 +59,7 @@ private slots:
         QTest::newRow("raised") << false << QColor(Qt::white) << QColor(Qt::black) << QPoint(9, 8);
         QTest::newRow("pressed") << true << QColor(Qt::black) << QColor(Qt::white) << QPoint(10, 9);
     }
+
     void pressedAndRaisedSwapTheBorders() {
         QFETCH(bool, pressed);
         QFETCH(QColor, topLeft);
@@ -77,6 +79,7 @@ private slots:
         box.ShowRaised();
         QCOMPARE(rendered(box, 1).pixelColor(1, 15), QColor(Qt::white));
     }
+
     // Each icon is in the game's resources, differs from the others, and at twice the pixel ratio
     // is drawn afresh from its vector art, not blown up.
     void iconsAreCrispAtDoublePixelRatio() {

@@ -17,6 +17,7 @@ private slots:
         s = std::make_unique<PanelSession>();
         s->panel->commands.exit = [this] { ExitGame(s->t.p, *s->main, *s->panel); };
     }
+
     void exitWritesTheSettings_data() {
         QTest::addColumn<QPoint>("panelAt"); // pixels, 15 twips each
         QTest::addColumn<QPoint>("mainAt");
@@ -26,6 +27,7 @@ private slots:
         QTest::newRow("left of the screen")
             << QPoint(-10, 0) << QPoint(0, -1) << QByteArray("-150  0  0 -15 \r\n");
     }
+
     void exitWritesTheSettings() {
         QFETCH(QPoint, panelAt);
         QFETCH(QPoint, mainAt);
@@ -48,6 +50,7 @@ private slots:
         QCOMPARE(s->t.sound.commands.mid(0, 2), (QStringList{"stop mp3", "close all"}));
         QVERIFY(s->t.messages.shown.isEmpty());
     }
+
     void unwritableSettingsAreReported() {
         s->t.p.AppDir = s->t.path("no such folder/");
         QSignalSpy unloaded(s->main.get(), &FormMain::unloaded);

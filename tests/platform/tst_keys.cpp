@@ -17,12 +17,14 @@ private slots:
         QTest::newRow("digit 8") << int(Qt::Key_8) << none << 56;
         QTest::newRow("unmapped") << int(Qt::Key_Eject) << none << 0;
     }
+
     void virtualKeyCodes() {
         QFETCH(int, key);
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(int, code);
         QCOMPARE(VirtualKeyCode(key, modifiers), code);
     }
+
     void shiftBitsAndButtons() {
         QCOMPARE(ShiftBits(Qt::ShiftModifier | Qt::KeypadModifier), 1);
         QCOMPARE(ShiftBits(Qt::MetaModifier), 0);

@@ -19,12 +19,14 @@ private slots:
             << QSize(100, 100) << QRect(50, 60, 300, 200) << QRect(100, 60, 200, 200);
         QTest::newRow("empty image") << QSize(0, 0) << QRect(0, 0, 300, 200) << QRect();
     }
+
     void pageFitsWithItsAspectKept() {
         QFETCH(QSize, image);
         QFETCH(QRect, page);
         QFETCH(QRect, placed);
         QCOMPARE(FitOnPage(image, page), placed);
     }
+
     void pdfHoldsOnePage() {
         QTemporaryDir folder;
         QImage page(741, 579, QImage::Format_RGB32);
@@ -39,6 +41,7 @@ private slots:
         QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), 1);
         QVERIFY(pdf.contains("/Count 1"));
     }
+
     void unwritablePdfFails() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("missing/page.pdf"));

@@ -37,6 +37,7 @@ private slots:
         QTest::newRow("clap4") << QStringLiteral("clap4") << 3.0;
         QTest::newRow("thank") << QStringLiteral("thank") << 3.0;
     }
+
     void cueFilesAreShortMonoWaves() {
         QFETCH(QString, name);
         QFETCH(double, maxSeconds);
@@ -49,6 +50,7 @@ private slots:
         const double seconds = le32(d, 40) / 2.0 / 22050;
         QVERIFY(seconds > 0.02 && seconds < maxSeconds);
     }
+
     // A missing file, an empty path and commands it does not know load nothing.
     void missingFileIsSilent() {
         QtSoundCommands sound;
@@ -60,6 +62,7 @@ private slots:
         sound.mciSendString(QString());
         QCOMPARE(sound.loadedCount(), 0);
     }
+
     void playsPathsWithBlanksWithoutWaiting() {
         QTemporaryDir dir;
         const QString folder = dir.filePath(QStringLiteral("program folder"));
@@ -74,6 +77,7 @@ private slots:
         QVERIFY(clock.elapsed() < 1000);
         QCOMPARE(sound.loadedCount(), 1);
     }
+
     void closeAllReleasesThePlayers() {
         QtSoundCommands sound;
         sound.mciSendString(QStringLiteral("play " ZEDERORU_DATA_DIR "/Slide.wav"));

@@ -13,6 +13,7 @@ private slots:
         QCOMPARE(toQRgb(0x800080), qRgb(128, 0, 128));
         QCOMPARE(fromQRgb(qRgb(1, 2, 3)), ColourValue(0x030201));
     }
+
     void polygonFillsAndOutlinesExactly() {
         Surface s(40, 40, RGB(1, 2, 3));
         s.FillStyle_ = Surface::FillStyle::Solid;
@@ -26,6 +27,7 @@ private slots:
         QCOMPARE(s.Point(21, 15), RGB(1, 2, 3));
         QCOMPARE(s.Point(9, 9), RGB(1, 2, 3));
     }
+
     void transparentPolygonLeavesTheInside() {
         Surface s(40, 40, RGB(1, 2, 3));
         s.FillStyle_ = Surface::FillStyle::Transparent;
@@ -35,6 +37,7 @@ private slots:
         QCOMPARE(s.Point(5, 20), QBColor(15));
         QCOMPARE(s.Point(10, 10), RGB(1, 2, 3));
     }
+
     void rectangleOutlineIncludesBothCorners() {
         Surface s(40, 40, 0);
         s.Rectangle(5, 6, 15, 16, QBColor(14));
@@ -43,11 +46,13 @@ private slots:
         QCOMPARE(s.Point(16, 16), ColourValue(0));
         QCOMPARE(s.Point(10, 10), ColourValue(0));
     }
+
     void pixelsOutsideReadAsBackground() {
         Surface s(10, 10, RGB(7, 7, 7));
         QCOMPARE(s.Point(-1, 3), RGB(7, 7, 7));
         QCOMPARE(s.Point(3, 10), RGB(7, 7, 7));
     }
+
     void copyReplacesPixels() {
         Surface from(20, 20, QBColor(12));
         Surface to(20, 20, QBColor(15));
@@ -59,6 +64,7 @@ private slots:
         to.Refresh();
         QCOMPARE(refreshed.count(), 1);
     }
+
     void lineBreaksShowOnce() {
         QCOMPARE(displayText("a\n\rb"), QString("a\nb"));
         QCOMPARE(displayText("a\r\nb\n\rc"), QString("a\nb\nc"));

@@ -29,11 +29,11 @@ private slots:
                             b->game.board.Point(x + 48, y + 24) == QBColor(8);
         };
     }
+
     void dropFormingTheFigureCelebrates() {
         b->layFigure(1, 60, 60);
         b->p.PieceX[6] += 40;
-        b->game.board.Cls();
-        b->p.DrawAllPieces();
+        b->redraw();
         b->drag(b->at(6), b->at(6) - QPoint(30, 0)); // 10 pixels off: near enough
         expectNextFigure(2);
         QCOMPARE(b->cues(), (QStringList{"clap4", "whoosh1"}));
@@ -41,11 +41,13 @@ private slots:
         QCOMPARE(b->p.OrientMatch[1], std::int16_t(1));
         QCOMPARE(b->p.OrientMatch[0], std::int16_t(0));
     }
+
     void lastFigureWrapsToTheFirst_data() {
         QTest::addColumn<int>("figures");
         QTest::newRow("last of two") << 2;
         QTest::newRow("only figure") << 1;
     }
+
     void lastFigureWrapsToTheFirst() {
         QFETCH(int, figures);
         b->p.FigureCount = figures;
@@ -55,12 +57,14 @@ private slots:
         b->drag(b->at(3), b->at(3) + QPoint(2, 2));
         expectNextFigure(1);
     }
+
     void refusedDropThatLeavesTheFigureFormedCompletes() {
         b->layFigure(1, 60, 60);
         b->drag(b->at(0), QPoint(5, 5));
         expectNextFigure(2);
         QVERIFY(!b->cues().contains(QStringLiteral("Error")));
     }
+
     void noCompletionWhileCopied() {
         b->p.CopiedFlag = 1;
         b->layFigure(1, 60, 60);
@@ -71,11 +75,11 @@ private slots:
         QVERIFY(b->game.board.Enabled());
         QCOMPARE(b->cues(), (QStringList{"Slide", "Error"}));
     }
+
     void keyboardCompletionWaitsForTheNextDrop() {
         b->layFigure(1, 60, 60);
         b->p.PieceX[6] += 20;
-        b->press(Qt::LeftButton, b->at(6));
-        b->release(Qt::LeftButton, b->at(6));
+        b->click(Qt::LeftButton, b->at(6));
         for (int k = 0; k < 4; ++k)
             b->key(Qt::Key_Left, Qt::ShiftModifier);
         QCOMPARE(b->p.PieceX[6], 60.0 + 96);
@@ -84,31 +88,31 @@ private slots:
         b->drag(b->at(2), b->at(2) + QPoint(1, 0));
         expectNextFigure(2);
     }
+
     void turnCompletingTheFigureCelebrates_data() {
         QTest::addColumn<bool>("byTab");
         QTest::newRow("right button") << false;
         QTest::newRow("tab") << true;
     }
+
     void turnCompletingTheFigureCelebrates() {
         QFETCH(bool, byTab);
         b->layFigure(1, 60, 60);
         b->p.PieceOrient[3] = 1; // only the square is turned the wrong way
         for (int i = 0; i < 7; ++i)
             b->p.CheckOrientation(i);
-        b->game.board.Cls();
-        b->p.DrawAllPieces();
+        b->redraw();
         const QPoint on3 = b->pointOn(3);
         if (byTab) {
-            b->press(Qt::LeftButton, on3);
-            b->release(Qt::LeftButton, on3);
+            b->click(Qt::LeftButton, on3);
             b->key(Qt::Key_Tab);
         } else {
-            b->press(Qt::RightButton, on3);
-            b->release(Qt::RightButton, on3);
+            b->click(Qt::RightButton, on3);
         }
         expectNextFigure(2);
         QCOMPARE(b->cues(), (QStringList{"clap4", "whoosh1"}));
     }
+
     void silentWhileSoundIsOff() {
         b->p.SoundOn = 0;
         b->press(Qt::RightButton, b->at(5));
@@ -135,6 +139,7 @@ private:
             QCOMPARE(b->p.PieceOrient[i], int(b->p.HomeOrient[i]));
         QVERIFY(b->board()->isEnabled());
     }
+
     std::unique_ptr<PlayBoard> b;
     bool solutionShown = false;
 };

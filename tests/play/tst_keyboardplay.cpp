@@ -14,6 +14,7 @@ private slots:
         b = std::make_unique<PlayBoard>();
         QVERIFY(b->start(collection(syntheticHeader(), {record(1, 10, 10, spread(10, 10))})));
     }
+
     void keysNudge_data() {
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
@@ -47,13 +48,13 @@ private slots:
             << Qt::Key_Down << (Qt::ControlModifier | Qt::AltModifier) << QPoint(0, 1) << false;
         QTest::newRow("other key") << Qt::Key_A << none << QPoint(0, 0) << false;
     }
+
     void keysNudge() {
         QFETCH(Qt::Key, key);
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QFETCH(QPoint, step);
         QFETCH(bool, allPieces);
-        b->press(Qt::LeftButton, b->at(5));
-        b->release(Qt::LeftButton, b->at(5)); // piece 5 becomes the keyboard piece
+        b->click(Qt::LeftButton, b->at(5)); // piece 5 becomes the keyboard piece
         const auto beforeX = b->p.PieceX;
         const auto beforeY = b->p.PieceY;
         QSignalSpy refreshed(&b->game.board, &Surface::refreshed);
@@ -68,12 +69,14 @@ private slots:
         QCOMPARE(b->game.board.Point(b->at(5).x(), b->at(5).y()), b->p.SilhouetteColour);
         QVERIFY(b->cues().isEmpty());
     }
+
     void modifierKeysAloneDoNothing() {
         QSignalSpy refreshed(&b->game.board, &Surface::refreshed);
         for (Qt::Key k : {Qt::Key_Shift, Qt::Key_Control, Qt::Key_Alt, Qt::Key_Meta})
             QTest::keyPress(b->board(), k);
         QCOMPARE(refreshed.count(), 0);
     }
+
     void tabTurnsTheKeyPieceAndKeepsTheFocus_data() {
         QTest::addColumn<Qt::Key>("key");
         QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
@@ -82,14 +85,14 @@ private slots:
         QTest::newRow("backtab") << Qt::Key_Backtab << Qt::KeyboardModifiers(Qt::ShiftModifier);
         QTest::newRow("ctrl tab") << Qt::Key_Tab << Qt::KeyboardModifiers(Qt::ControlModifier);
     }
+
     void tabTurnsTheKeyPieceAndKeepsTheFocus() {
         QFETCH(Qt::Key, key);
         QFETCH(Qt::KeyboardModifiers, modifiers);
         b->board()->setFocus();
         b->key(key, modifiers); // before any click: piece 0
         QCOMPARE(b->p.PieceOrient[0], 1);
-        b->press(Qt::LeftButton, b->at(3));
-        b->release(Qt::LeftButton, b->at(3));
+        b->click(Qt::LeftButton, b->at(3));
         b->key(key, modifiers);
         b->key(key, modifiers);
         QCOMPARE(b->p.PieceOrient[3], 0); // the square alternates
@@ -97,19 +100,19 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), b->board());
         QCOMPARE(b->cues(), QStringList(3, QStringLiteral("Click")));
     }
+
     void tabWhileDraggingIsIgnored() {
         const QPoint from = b->at(0);
         b->press(Qt::LeftButton, from);
         b->key(Qt::Key_Tab);
         b->move(from + QPoint(10, 10));
         b->key(Qt::Key_Tab);
-        const auto orients = b->p.PieceOrient;
         b->release(Qt::LeftButton, from + QPoint(20, 20));
-        QCOMPARE(b->p.PieceOrient, orients);
         QCOMPARE(b->p.PieceOrient[0], 0);
         QCOMPARE(b->p.PieceX[0], 38.0);
         QCOMPARE(b->cues(), QStringList{"Slide"});
     }
+
     void nudgedPieceLeavesItsSpotOnTheHitMap() {
         const QPoint spot = b->at(0, 10, 24);
         for (int k = 0; k < 4; ++k)

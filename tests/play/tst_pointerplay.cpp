@@ -14,6 +14,7 @@ private slots:
         b = std::make_unique<PlayBoard>();
         QVERIFY(b->start(collection(syntheticHeader(), {record(1, 10, 10, spread(10, 10))})));
     }
+
     void pickByHitMap_data() {
         QTest::addColumn<int>("piece");
         QTest::addColumn<QPoint>("offset");
@@ -24,6 +25,7 @@ private slots:
         QTest::newRow("bottom outline pixel") << 5 << QPoint(24, 48) << -1;
         QTest::newRow("background") << 0 << QPoint(-10, -10) << -1;
     }
+
     void pickByHitMap() {
         QFETCH(int, piece);
         QFETCH(QPoint, offset);
@@ -37,13 +39,12 @@ private slots:
         QCOMPARE(int(b->p.KeyPiece), picked == -1 ? 3 : picked);
         QVERIFY(b->cues().isEmpty());
     }
+
     void topmostPieceIsPicked() {
         // Piece 5 over the right half of piece 0: after a full redraw the higher index is on top.
         b->p.PieceX[5] = b->p.PieceX[0] + 24;
         b->p.PieceY[5] = b->p.PieceY[0];
-        b->game.hitMap.Cls();
-        b->game.board.Cls();
-        b->p.DrawAllPieces();
+        b->redraw();
         const QPoint overlap = b->at(0, 36, 24);
         b->press(Qt::LeftButton, overlap);
         QCOMPARE(b->p.Selected, 5);
@@ -55,6 +56,7 @@ private slots:
         QCOMPARE(b->p.Selected, 0);
         b->release(Qt::LeftButton, overlap);
     }
+
     void dragShowsWhiteOutlineAndDropMoves() {
         const QPoint oldCentre = b->at(0);
         b->press(Qt::LeftButton, oldCentre);
@@ -80,6 +82,7 @@ private slots:
         QCOMPARE(b->p.Selected, -1);
         QCOMPARE(b->cues(), QStringList{"Slide"});
     }
+
     void dropBounds_data() {
         QTest::addColumn<QPoint>("target"); // PieceX, PieceY that the drop asks for
         QTest::addColumn<bool>("accepted");
@@ -93,6 +96,7 @@ private slots:
         QTest::newRow("bottom edge 365") << QPoint(200, 317) << true;
         QTest::newRow("bottom edge 366") << QPoint(200, 318) << false;
     }
+
     void dropBounds() {
         QFETCH(QPoint, target);
         QFETCH(bool, accepted);
@@ -105,6 +109,7 @@ private slots:
         QCOMPARE(b->game.board.Point(b->at(0).x(), b->at(0).y()), b->p.SilhouetteColour);
         QCOMPARE(b->cues(), QStringList{accepted ? "Slide" : "Error"});
     }
+
     void releaseAtPressPointAfterDragIsADrop() {
         const QPoint from = b->at(0);
         b->press(Qt::LeftButton, from);
@@ -115,6 +120,7 @@ private slots:
         QCOMPARE(b->p.PieceY[0], 28.0 - 5);
         QCOMPARE(b->cues(), QStringList{"Slide"});
     }
+
     void releaseWithoutMoveIsAClick() {
         const QPoint on5 = b->at(5);
         b->press(Qt::LeftButton, on5);
@@ -124,6 +130,7 @@ private slots:
         QCOMPARE(b->p.PieceX[5], 112.0);
         QVERIFY(b->cues().isEmpty());
     }
+
     void turnsAddTheirShifts_data() {
         QTest::addColumn<int>("piece");
         QTest::addColumn<int>("turns");
@@ -132,6 +139,7 @@ private slots:
         QTest::newRow("piece 2 cycles") << 2 << 8;
         QTest::newRow("piece 6 cycles") << 6 << 8;
     }
+
     void turnsAddTheirShifts() {
         QFETCH(int, piece);
         QFETCH(int, turns);
@@ -143,8 +151,7 @@ private slots:
         double y = d.p.PieceY[n];
         bool shifted = false;
         for (int k = 1; k <= turns; ++k) {
-            d.press(Qt::RightButton, d.pointOn(piece));
-            d.release(Qt::RightButton, d.pointOn(piece));
+            d.click(Qt::RightButton, d.pointOn(piece));
             const int o = (home + k) % turns;
             QCOMPARE(d.p.PieceOrient[n], o);
             x += d.p.RotDX[n][static_cast<std::size_t>(o)];
@@ -157,6 +164,7 @@ private slots:
         QVERIFY(shifted || piece == 3);
         QCOMPARE(d.cues(), QStringList(turns, QStringLiteral("Click")));
     }
+
     void rightPressWhileHoldingChangesNothing() {
         const QPoint from = b->at(0);
         b->press(Qt::LeftButton, from);
@@ -171,6 +179,7 @@ private slots:
         QCOMPARE(b->p.PieceX[0], 28.0 + 10);
         QCOMPARE(b->cues(), QStringList{"Slide"});
     }
+
     void otherButtonsDoNothing() {
         b->p.KeyPiece = 2;
         const QPoint from = b->at(0);
