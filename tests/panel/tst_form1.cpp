@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QTest>
 
