@@ -161,7 +161,7 @@ private slots:
 
     void drawingLeavesThePlayStateAlone() {
         TestGame t;
-        QVERIFY(t.start(defaultCollection(30)));
+        QVERIFY(t.start(Fixtures::readFile(QStringLiteral(ZEDERORU_DATA_DIR "/PELORIN.pel"))));
         t.p.PlayLevel = 2;
         t.p.CurrentFigure = 3;
         t.p.OrientMatch = {1, 1, 0, 1, 1, 0, 1};

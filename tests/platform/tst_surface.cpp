@@ -28,16 +28,6 @@ private slots:
         QCOMPARE(s.Point(9, 9), RGB(1, 2, 3));
     }
 
-    void transparentPolygonLeavesTheInside() {
-        Surface s(40, 40, RGB(1, 2, 3));
-        s.FillStyle_ = Surface::FillStyle::Transparent;
-        s.ForeColor = QBColor(15);
-        const QPoint triangle[4] = {{5, 5}, {30, 5}, {5, 30}, {5, 5}};
-        s.Polygon(triangle, 4);
-        QCOMPARE(s.Point(5, 20), QBColor(15));
-        QCOMPARE(s.Point(10, 10), RGB(1, 2, 3));
-    }
-
     void rectangleOutlineIncludesBothCorners() {
         Surface s(40, 40, 0);
         s.Rectangle(5, 6, 15, 16, QBColor(14));
