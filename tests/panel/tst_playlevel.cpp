@@ -64,6 +64,9 @@ private slots:
     // How each level draws is the rendering tests' business; here each change must redraw.
     void levelChangesRedrawTargetAndPieces() {
         const QSet<ColourValue> silhouette{t->p.SilhouetteColour};
+        Easy_Play(t->p);
+        QCOMPARE(boardFill(5), QBColor(3));
+        QCOMPARE(boardFill(1), t->p.SilhouetteColour);
         VeryEasy_Play(t->p);
         QCOMPARE(targetColours().size(), 7); // the seven piece colours
         QCOMPARE(boardFill(1), QBColor(t->p.PieceColour[1]));
