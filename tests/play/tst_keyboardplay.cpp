@@ -30,6 +30,10 @@ private slots:
         QTest::newRow("keypad 6") << Qt::Key_6 << pad << QPoint(1, 0) << false;
         QTest::newRow("keypad 8") << Qt::Key_8 << pad << QPoint(0, -1) << false;
         QTest::newRow("keypad 2") << Qt::Key_2 << pad << QPoint(0, 1) << false;
+        QTest::newRow("keypad arrow") << Qt::Key_Left << pad << QPoint(-1, 0) << false;
+        QTest::newRow("digit 8") << Qt::Key_8 << none << QPoint(0, 0) << false;
+        QTest::newRow("meta left")
+            << Qt::Key_Left << Qt::KeyboardModifiers(Qt::MetaModifier) << QPoint(-1, 0) << false;
         QTest::newRow("shift left")
             << Qt::Key_Left << Qt::KeyboardModifiers(Qt::ShiftModifier) << QPoint(-5, 0) << false;
         QTest::newRow("shift keypad 2")
