@@ -14,166 +14,149 @@ using namespace BrowseFixtures;
 class TestAllShapes : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void viewAllShowsTheFirstPageModeless();
-    void targetRightClickShowsTheLastPageModal();
-    void scrollBarFollowsTheCollection_data();
-    void scrollBarFollowsTheCollection();
-    void scrollingDrawsTheChosenPage();
-    void hoverShowsTheNumberAtThePointer();
-    void clickSelectsThroughGoToFigure();
-    void rightClickAndEscHideWithoutSelecting_data();
-    void rightClickAndEscHideWithoutSelecting();
+    void init() {
+        chosen.clear();
+        t = std::make_unique<TestGame>();
+    }
+
+    void cleanup() {
+        w.reset();
+        t.reset();
+    }
+
+    void viewAllShowsTheFirstPageModeless() {
+        open(100);
+        t->p.FirstShown = 30;
+        w->hide();
+        w->ViewAll();
+        QCOMPARE(t->p.FirstShown, std::int16_t(0));
+        QVERIFY(w->isVisible());
+        QVERIFY(!w->isModal());
+        QCOMPARE(w->Picture->grab().toImage().convertToFormat(QImage::Format_RGB32),
+                 expectedPage(0));
+    }
+
+    void targetRightClickShowsTheLastPageModal() {
+        open(100);
+        w->hide();
+        t->p.FirstShown = 20; // left there by the print window
+        bool modal = false;
+        QTimer::singleShot(0, this, [&] {
+            modal = QApplication::activeModalWidget() == w.get();
+            QTest::mouseClick(w.get(), Qt::RightButton, {}, QPoint(10, 10));
+        });
+        w->ViewModal();
+        QVERIFY(modal);
+        QVERIFY(!w->isVisible());
+        QCOMPARE(w->Page().image(), expectedPage(20));
+        QCOMPARE(w->VScroll1->value(), 20);
+        QVERIFY(chosen.isEmpty());
+    }
+
+    void scrollBarFollowsTheCollection_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<int>("maximum");
+        QTest::newRow("64") << 64 << false << 0;
+        QTest::newRow("65") << 65 << true << 8;
+        QTest::newRow("200") << 200 << true << 136;
+    }
+
+    void scrollBarFollowsTheCollection() {
+        QFETCH(int, count);
+        QFETCH(bool, enabled);
+        QFETCH(int, maximum);
+        open(count);
+        QCOMPARE(w->VScroll1->isEnabled(), enabled);
+        if (enabled) {
+            QCOMPARE(w->VScroll1->maximum(), maximum);
+            QCOMPARE(w->VScroll1->singleStep(), 8);
+            QCOMPARE(w->VScroll1->pageStep(), 8);
+        }
+    }
+
+    void scrollingDrawsTheChosenPage() {
+        open(200);
+        w->VScroll1->setValue(13); // a dragged thumb may stop in mid-row
+        QCOMPARE(t->p.FirstShown, std::int16_t(13));
+        QCOMPARE(w->Page().image(), expectedPage(13));
+        QTest::mouseClick(w.get(), Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(chosen, QList<int>{14});
+    }
+
+    void hoverShowsTheNumberAtThePointer() {
+        open(10);
+        QTest::mouseMove(w.get(), QPoint(60, 60)); // row 2, column 2: figure 10
+        QTRY_COMPARE(w->Label1->text(), QStringLiteral("    10"));
+        QVERIFY(w->Label1->isVisible());
+        QCOMPARE(w->Label1->pos(), QPoint(60, 60));
+        QTest::mouseMove(w.get(), QPoint(20, 20));
+        QTRY_COMPARE(w->Label1->text(), QStringLiteral("    1"));
+        QCOMPARE(w->Label1->pos(), QPoint(20, 20));
+        QTest::mouseMove(w.get(), QPoint(110, 60)); // figure 11 does not exist
+        QTRY_VERIFY(w->Label1->text().isEmpty());
+        QVERIFY(!w->Label1->isVisible());
+    }
+
+    void clickSelectsThroughGoToFigure() {
+        open(10);
+        t->p.CurrentFigure = 3;
+        QTest::mouseClick(w.get(), Qt::LeftButton, {}, QPoint(100, 10));
+        QTest::mouseClick(w.get(), Qt::LeftButton, {}, QPoint(100, 10)); // current or not
+        QTest::mouseClick(w.get(), Qt::MiddleButton, {}, QPoint(60, 60));
+        QTest::mouseClick(w.get(), Qt::LeftButton, {}, QPoint(110, 60)); // empty cell
+        QTest::mouseClick(w.get(), Qt::LeftButton, {}, QPoint(386, 10)); // beside the grid
+        QCOMPARE(chosen, (QList<int>{3, 3, 10}));
+        QVERIFY(w->isVisible());
+    }
+
+    void rightClickAndEscHideWithoutSelecting_data() {
+        QTest::addColumn<bool>("escape");
+        QTest::addColumn<QPoint>("at");
+        QTest::newRow("right click on a thumbnail") << false << QPoint(20, 20);
+        QTest::newRow("right click on the number") << false << QPoint(21, 21);
+        QTest::newRow("right click on an empty cell") << false << QPoint(200, 200);
+        QTest::newRow("Esc") << true << QPoint(20, 20);
+    }
+
+    void rightClickAndEscHideWithoutSelecting() {
+        QFETCH(bool, escape);
+        QFETCH(QPoint, at);
+        open(70);
+        w->VScroll1->setValue(8);
+        QTest::mouseMove(w.get(), QPoint(5, 5)); // the pointer may still rest at (20, 20)
+        QTest::mouseMove(w.get(), QPoint(20, 20));
+        QTRY_VERIFY(w->Label1->isVisible());
+        if (escape)
+            QTest::keyClick(w.get(), Qt::Key_Escape);
+        else
+            QTest::mouseClick(w.get(), Qt::RightButton, {}, at);
+        QVERIFY(!w->isVisible());
+        QVERIFY(chosen.isEmpty());
+        // Hidden is not closed: the page and the scroll bar stay as they were.
+        QCOMPARE(w->VScroll1->value(), 8);
+        QCOMPARE(t->p.FirstShown, std::int16_t(8));
+        QCOMPARE(w->Page().image(), expectedPage(8));
+    }
 
 private:
-    void open(int count);
-    QImage expectedPage(int firstShown);
+    void open(int count) {
+        QVERIFY(t->start(squaresCollection(count)));
+        w = std::make_unique<AllShapes>(t->p, [this](int n) { chosen.append(n); });
+        w->ViewAll();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+
+    QImage expectedPage(int firstShown) {
+        Surface page(w->Page().width(), w->Page().height(), RGB(192, 192, 192));
+        DrawPage(t->p, ThumbnailGrid, firstShown, ThumbnailStyle(), page);
+        return page.image();
+    }
 
     std::unique_ptr<TestGame> t;
     std::unique_ptr<AllShapes> w;
     QList<int> chosen;
 };
-
-void TestAllShapes::init() {
-    chosen.clear();
-    t = std::make_unique<TestGame>();
-}
-
-void TestAllShapes::cleanup() {
-    w.reset();
-    t.reset();
-}
-
-void TestAllShapes::open(int count) {
-    QVERIFY(t->start(squaresCollection(count)));
-    w = std::make_unique<AllShapes>(t->p, [this](int n) { chosen.append(n); });
-    w->ViewAll();
-    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-}
-
-QImage TestAllShapes::expectedPage(int firstShown) {
-    Surface page(w->Page().width(), w->Page().height(), RGB(192, 192, 192));
-    DrawPage(t->p, ThumbnailGrid, firstShown, ThumbnailStyle(), page);
-    return page.image();
-}
-
-void TestAllShapes::viewAllShowsTheFirstPageModeless() {
-    open(100);
-    t->p.FirstShown = 30;
-    w->hide();
-    w->ViewAll();
-    QCOMPARE(t->p.FirstShown, std::int16_t(0));
-    QVERIFY(w->isVisible());
-    QVERIFY(!w->isModal());
-    QCOMPARE(w->windowTitle(), QStringLiteral("Click to select, right-click to close"));
-    QCOMPARE(w->size(), QSize(401, 385));
-    QCOMPARE(w->Page().image(), expectedPage(0));
-    QCOMPARE(w->Picture->grab().toImage().convertToFormat(QImage::Format_RGB32), expectedPage(0));
-}
-
-void TestAllShapes::targetRightClickShowsTheLastPageModal() {
-    open(100);
-    w->hide();
-    t->p.FirstShown = 20; // left there by the print window
-    bool modal = false;
-    QTimer::singleShot(0, this, [&] {
-        modal = QApplication::activeModalWidget() == w.get();
-        QTest::mouseClick(w.get(), Qt::RightButton, {}, QPoint(10, 10));
-    });
-    w->ViewModal();
-    QVERIFY(modal);
-    QVERIFY(!w->isVisible());
-    QCOMPARE(w->Page().image(), expectedPage(20));
-    QCOMPARE(w->VScroll1->value(), 20);
-    QVERIFY(chosen.isEmpty());
-}
-
-void TestAllShapes::scrollBarFollowsTheCollection_data() {
-    QTest::addColumn<int>("count");
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<int>("maximum");
-    QTest::newRow("64") << 64 << false << 0;
-    QTest::newRow("65") << 65 << true << 8;
-    QTest::newRow("200") << 200 << true << 136;
-}
-
-void TestAllShapes::scrollBarFollowsTheCollection() {
-    QFETCH(int, count);
-    QFETCH(bool, enabled);
-    QFETCH(int, maximum);
-    open(count);
-    QCOMPARE(w->VScroll1->isEnabled(), enabled);
-    if (enabled) {
-        QCOMPARE(w->VScroll1->maximum(), maximum);
-        QCOMPARE(w->VScroll1->singleStep(), 8);
-        QCOMPARE(w->VScroll1->pageStep(), 8);
-    }
-}
-
-void TestAllShapes::scrollingDrawsTheChosenPage() {
-    open(200);
-    w->VScroll1->setValue(13); // a dragged thumb may stop in mid-row
-    QCOMPARE(t->p.FirstShown, std::int16_t(13));
-    QCOMPARE(w->Page().image(), expectedPage(13));
-    QTest::mouseClick(w.get(), Qt::LeftButton, {}, QPoint(10, 10));
-    QCOMPARE(chosen, QList<int>{14});
-}
-
-void TestAllShapes::hoverShowsTheNumberAtThePointer() {
-    open(10);
-    QTest::mouseMove(w.get(), QPoint(60, 60)); // row 2, column 2: figure 10
-    QTRY_COMPARE(w->Label1->text(), QStringLiteral("    10"));
-    QVERIFY(w->Label1->isVisible());
-    QCOMPARE(w->Label1->pos(), QPoint(60, 60));
-    QTest::mouseMove(w.get(), QPoint(20, 20));
-    QTRY_COMPARE(w->Label1->text(), QStringLiteral("    1"));
-    QCOMPARE(w->Label1->pos(), QPoint(20, 20));
-    QTest::mouseMove(w.get(), QPoint(110, 60)); // figure 11 does not exist
-    QTRY_VERIFY(w->Label1->text().isEmpty());
-    QVERIFY(!w->Label1->isVisible());
-}
-
-void TestAllShapes::clickSelectsThroughGoToFigure() {
-    open(10);
-    t->p.CurrentFigure = 3;
-    QTest::mouseClick(w.get(), Qt::LeftButton, {}, QPoint(100, 10));
-    QTest::mouseClick(w.get(), Qt::LeftButton, {}, QPoint(100, 10)); // current or not
-    QTest::mouseClick(w.get(), Qt::MiddleButton, {}, QPoint(60, 60));
-    QTest::mouseClick(w.get(), Qt::LeftButton, {}, QPoint(110, 60)); // empty cell
-    QTest::mouseClick(w.get(), Qt::LeftButton, {}, QPoint(386, 10)); // beside the grid
-    QCOMPARE(chosen, (QList<int>{3, 3, 10}));
-    QVERIFY(w->isVisible());
-}
-
-void TestAllShapes::rightClickAndEscHideWithoutSelecting_data() {
-    QTest::addColumn<bool>("escape");
-    QTest::addColumn<QPoint>("at");
-    QTest::newRow("right click on a thumbnail") << false << QPoint(20, 20);
-    QTest::newRow("right click on the number") << false << QPoint(21, 21);
-    QTest::newRow("right click on an empty cell") << false << QPoint(200, 200);
-    QTest::newRow("Esc") << true << QPoint(20, 20);
-}
-
-void TestAllShapes::rightClickAndEscHideWithoutSelecting() {
-    QFETCH(bool, escape);
-    QFETCH(QPoint, at);
-    open(70);
-    w->VScroll1->setValue(8);
-    QTest::mouseMove(w.get(), QPoint(5, 5)); // the pointer may still rest at (20, 20)
-    QTest::mouseMove(w.get(), QPoint(20, 20));
-    QTRY_VERIFY(w->Label1->isVisible());
-    if (escape)
-        QTest::keyClick(w.get(), Qt::Key_Escape);
-    else
-        QTest::mouseClick(w.get(), Qt::RightButton, {}, at);
-    QVERIFY(!w->isVisible());
-    QVERIFY(chosen.isEmpty());
-    // Hidden is not closed: the page and the scroll bar stay as they were.
-    QCOMPARE(w->VScroll1->value(), 8);
-    QCOMPARE(t->p.FirstShown, std::int16_t(8));
-    QCOMPARE(w->Page().image(), expectedPage(8));
-}
 
 QTEST_MAIN(TestAllShapes)
 #include "tst_allshapes.moc"

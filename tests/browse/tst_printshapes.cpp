@@ -17,174 +17,136 @@ using Status = Printer::Outcome::Status;
 class TestPrintShapes : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-    void printMenuShowsTheFirstPageModal();
-    void scrollBarFollowsTheCollection_data();
-    void scrollBarFollowsTheCollection();
-    void shapeAndSolutionRedrawThePage();
-    void activationChoosesSilhouettesWithoutRedrawing();
-    void scrollingDrawsTheChosenPage();
-    void printingAsksFirst_data();
-    void printingAsksFirst();
-    void printFailureIsReported();
-    void exitAndEscHide();
+    void init() {
+        t = std::make_unique<TestGame>();
+        printer = CapturingPrinter();
+    }
+
+    void cleanup() {
+        w.reset();
+        t.reset();
+    }
+
+    void printMenuShowsTheFirstPageModal() {
+        open(30);
+        w->hide();
+        t->p.FirstShown = 10;
+        w->ShowSolution = 1;
+        bool modal = false;
+        QTimer::singleShot(0, this, [&] {
+            modal = QApplication::activeModalWidget() == w.get();
+            QTest::keyClick(w.get(), Qt::Key_Escape);
+        });
+        w->ViewFirstPage();
+        QVERIFY(modal);
+        QVERIFY(!w->isVisible());
+        QCOMPARE(t->p.FirstShown, std::int16_t(0));
+        // The first page keeps the mode last used; the next drawing is silhouettes again.
+        QCOMPARE(w->Page().image(), expectedPage(0, true));
+        QCOMPARE(w->ShowSolution, std::int16_t(0));
+    }
+
+    void scrollBarFollowsTheCollectionAndTurnsThePage_data() {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<int>("maximum");
+        QTest::newRow("20") << 20 << false << 0;
+        QTest::newRow("21") << 21 << true << 4;
+        QTest::newRow("75") << 75 << true << 56;
+    }
+
+    void scrollBarFollowsTheCollectionAndTurnsThePage() {
+        QFETCH(int, count);
+        QFETCH(bool, enabled);
+        QFETCH(int, maximum);
+        open(count);
+        QCOMPARE(w->VScroll1->isEnabled(), enabled);
+        if (enabled) {
+            QCOMPARE(w->VScroll1->maximum(), maximum);
+            QCOMPARE(w->VScroll1->singleStep(), 5);
+            QCOMPARE(w->VScroll1->pageStep(), 5);
+            w->VScroll1->setValue(maximum);
+            QCOMPARE(t->p.FirstShown, std::int16_t(maximum));
+            QCOMPARE(w->Page().image(), expectedPage(maximum, false));
+        }
+    }
+
+    void shapeAndSolutionRedrawThePage() {
+        open(13); // the last page's last cells stay empty in both modes
+        w->ShowSolx->trigger();
+        QCOMPARE(w->Page().image(), expectedPage(0, true));
+        w->ShowShapex->trigger();
+        QCOMPARE(w->Page().image(), expectedPage(0, false));
+    }
+
+    void printingAsksFirst_data() {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<int>("pages");
+        QTest::newRow("No") << Answer::No << 0;
+        QTest::newRow("Yes") << Answer::Yes << 1;
+    }
+
+    void printingAsksFirst() {
+        QFETCH(Answer, answer);
+        QFETCH(int, pages);
+        open(30);
+        w->ShowSolx->trigger();
+        const QImage page = w->Page().image().copy();
+        t->messages.script = {answer};
+        w->Printx->trigger();
+        QCOMPARE(t->messages.texts(), QStringList{QStringLiteral("Print this page?")});
+        QCOMPARE(t->messages.shown[0].buttons, MessageBoxes::Buttons::YesNo);
+        QCOMPARE(printer.pages.size(), pages);
+        if (pages == 1)
+            QCOMPARE(printer.pages[0], page);
+        QCOMPARE(w->Page().image(), page);
+        QVERIFY(w->isVisible());
+    }
+
+    void printFailureIsReported() {
+        open(3);
+        printer.outcome = {Status::Failed, QStringLiteral("The printer Office did not accept it.")};
+        w->Printx->trigger();
+        QCOMPARE(t->messages.shown.size(), 2);
+        QVERIFY(t->messages.shown[1].text.contains(QStringLiteral("Office did not accept")));
+        QCOMPARE(t->messages.shown[1].icon, MessageBoxes::Icon::Warning);
+        // A PDF save dialog the player cancelled is no failure.
+        printer.outcome = {Status::Cancelled, {}};
+        w->Printx->trigger();
+        QCOMPARE(t->messages.shown.size(), 3);
+    }
+
+    // Esc hides it too, as the modal view shows.
+    void exitHidesAndKeepsThePage() {
+        open(30);
+        w->VScroll1->setValue(5);
+        w->Exitx->trigger();
+        QVERIFY(!w->isVisible());
+        QCOMPARE(w->VScroll1->value(), 5);
+        QCOMPARE(t->p.FirstShown, std::int16_t(5));
+        QVERIFY(printer.pages.isEmpty());
+    }
 
 private:
-    void open(int count);
-    QImage expectedPage(int firstShown, bool solution);
+    void open(int count) {
+        QVERIFY(t->start(squaresCollection(count)));
+        w = std::make_unique<PrintShapes>(t->p, t->messages, printer);
+        w->DrawPrintPage();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    }
+
+    QImage expectedPage(int firstShown, bool solution) {
+        Surface page(w->Page().width(), w->Page().height(), QBColor(15));
+        page.Font = w->Page().Font;
+        DrawPage(t->p, PrintGrid, firstShown, PrintStyle(solution), page);
+        return page.image();
+    }
 
     std::unique_ptr<TestGame> t;
     CapturingPrinter printer;
     std::unique_ptr<PrintShapes> w;
 };
-
-void TestPrintShapes::init() {
-    t = std::make_unique<TestGame>();
-    printer = CapturingPrinter();
-}
-
-void TestPrintShapes::cleanup() {
-    w.reset();
-    t.reset();
-}
-
-void TestPrintShapes::open(int count) {
-    QVERIFY(t->start(squaresCollection(count)));
-    w = std::make_unique<PrintShapes>(t->p, t->messages, printer);
-    w->DrawPrintPage();
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-}
-
-QImage TestPrintShapes::expectedPage(int firstShown, bool solution) {
-    Surface page(w->Page().width(), w->Page().height(), QBColor(15));
-    page.Font = w->Page().Font;
-    DrawPage(t->p, PrintGrid, firstShown, PrintStyle(solution), page);
-    return page.image();
-}
-
-void TestPrintShapes::printMenuShowsTheFirstPageModal() {
-    open(30);
-    w->hide();
-    t->p.FirstShown = 10;
-    w->ShowSolution = 1;
-    bool modal = false;
-    QTimer::singleShot(0, this, [&] {
-        modal = QApplication::activeModalWidget() == w.get();
-        QTest::keyClick(w.get(), Qt::Key_Escape);
-    });
-    w->ViewFirstPage();
-    QVERIFY(modal);
-    QVERIFY(!w->isVisible());
-    QCOMPARE(t->p.FirstShown, std::int16_t(0));
-    QCOMPARE(w->windowTitle(), QStringLiteral("Print Shapes"));
-    QCOMPARE(w->Picture->size(), QSize(741, 579));
-    // The first page keeps the mode last used; the next drawing is silhouettes again.
-    QCOMPARE(w->Page().image(), expectedPage(0, true));
-    QCOMPARE(w->ShowSolution, std::int16_t(0));
-}
-
-void TestPrintShapes::scrollBarFollowsTheCollection_data() {
-    QTest::addColumn<int>("count");
-    QTest::addColumn<bool>("enabled");
-    QTest::addColumn<int>("maximum");
-    QTest::newRow("20") << 20 << false << 0;
-    QTest::newRow("21") << 21 << true << 4;
-    QTest::newRow("75") << 75 << true << 56;
-}
-
-void TestPrintShapes::scrollBarFollowsTheCollection() {
-    QFETCH(int, count);
-    QFETCH(bool, enabled);
-    QFETCH(int, maximum);
-    open(count);
-    QCOMPARE(w->VScroll1->isEnabled(), enabled);
-    if (enabled) {
-        QCOMPARE(w->VScroll1->maximum(), maximum);
-        QCOMPARE(w->VScroll1->singleStep(), 5);
-        QCOMPARE(w->VScroll1->pageStep(), 5);
-    }
-}
-
-void TestPrintShapes::shapeAndSolutionRedrawThePage() {
-    open(13); // the last page's last cells stay empty in both modes
-    w->ShowSolx->trigger();
-    QCOMPARE(w->ShowSolution, std::int16_t(1));
-    QCOMPARE(w->Page().image(), expectedPage(0, true));
-    w->ShowShapex->trigger();
-    QCOMPARE(w->ShowSolution, std::int16_t(0));
-    QCOMPARE(w->Page().image(), expectedPage(0, false));
-    QVERIFY(expectedPage(0, false) != expectedPage(0, true));
-}
-
-void TestPrintShapes::activationChoosesSilhouettesWithoutRedrawing() {
-    open(5);
-    w->ShowSolx->trigger();
-    w->hide();
-    w->show();
-    QCOMPARE(w->ShowSolution, std::int16_t(0));
-    QCOMPARE(w->Page().image(), expectedPage(0, true));
-}
-
-void TestPrintShapes::scrollingDrawsTheChosenPage() {
-    open(75);
-    w->VScroll1->setValue(25);
-    QCOMPARE(t->p.FirstShown, std::int16_t(25));
-    QCOMPARE(w->Page().image(), expectedPage(25, false));
-}
-
-void TestPrintShapes::printingAsksFirst_data() {
-    QTest::addColumn<Answer>("answer");
-    QTest::addColumn<int>("pages");
-    QTest::newRow("No") << Answer::No << 0;
-    QTest::newRow("Yes") << Answer::Yes << 1;
-}
-
-void TestPrintShapes::printingAsksFirst() {
-    QFETCH(Answer, answer);
-    QFETCH(int, pages);
-    open(30);
-    w->ShowSolx->trigger();
-    const QImage page = w->Page().image().copy();
-    t->messages.script = {answer};
-    w->Printx->trigger();
-    QCOMPARE(t->messages.texts(), QStringList{QStringLiteral("Print this page?")});
-    QCOMPARE(t->messages.shown[0].buttons, MessageBoxes::Buttons::YesNo);
-    QCOMPARE(t->messages.shown[0].caption, QStringLiteral("Zederoru"));
-    QCOMPARE(printer.pages.size(), pages);
-    if (pages == 1)
-        QCOMPARE(printer.pages[0], page);
-    QCOMPARE(w->Page().image(), page);
-    QVERIFY(w->isVisible());
-}
-
-void TestPrintShapes::printFailureIsReported() {
-    open(3);
-    printer.outcome = {Status::Failed, QStringLiteral("The printer Office did not accept it.")};
-    w->Printx->trigger();
-    QCOMPARE(t->messages.shown.size(), 2);
-    QVERIFY(t->messages.shown[1].text.contains(QStringLiteral("Office did not accept")));
-    QCOMPARE(t->messages.shown[1].icon, MessageBoxes::Icon::Warning);
-    // A PDF save dialog the player cancelled is no failure.
-    printer.outcome = {Status::Cancelled, {}};
-    w->Printx->trigger();
-    QCOMPARE(t->messages.shown.size(), 3);
-}
-
-void TestPrintShapes::exitAndEscHide() {
-    open(30);
-    w->VScroll1->setValue(5);
-    w->Exitx->trigger();
-    QVERIFY(!w->isVisible());
-    w->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
-    QTest::keyClick(w.get(), Qt::Key_Escape);
-    QVERIFY(!w->isVisible());
-    QCOMPARE(w->VScroll1->value(), 5);
-    QCOMPARE(t->p.FirstShown, std::int16_t(5));
-    QVERIFY(printer.pages.isEmpty());
-}
 
 QTEST_MAIN(TestPrintShapes)
 #include "tst_printshapes.moc"

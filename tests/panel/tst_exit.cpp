@@ -1,7 +1,6 @@
 #include "support/panelsession.h"
 
 #include "app/exitsequence.h"
-#include "app/startup.h"
 #include "app/windowplacement.h"
 
 #include <QAction>
@@ -14,83 +13,57 @@ using namespace Fixtures;
 class TestExit : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void exitWritesTheSettings_data();
-    void exitWritesTheSettings();
-    void positionsComeBackAtTheNextStart();
-    void unwritableSettingsAreReported();
+    void init() {
+        s = std::make_unique<PanelSession>();
+        s->panel->commands.exit = [this] { ExitGame(s->t.p, *s->main, *s->panel); };
+    }
+
+    void exitWritesTheSettings_data() {
+        QTest::addColumn<QPoint>("panelAt"); // pixels, 15 twips each
+        QTest::addColumn<QPoint>("mainAt");
+        QTest::addColumn<QByteArray>("line2");
+        QTest::newRow("on screen")
+            << QPoint(80, 300) << QPoint(400, 20) << QByteArray(" 1200  4500  6000  300 \r\n");
+        QTest::newRow("left of the screen")
+            << QPoint(-10, 0) << QPoint(0, -1) << QByteArray("-150  0  0 -15 \r\n");
+    }
+
+    void exitWritesTheSettings() {
+        QFETCH(QPoint, panelAt);
+        QFETCH(QPoint, mainAt);
+        QFETCH(QByteArray, line2);
+        s->main->show();
+        s->panel->show();
+        s->panel->move(panelAt);
+        s->main->move(mainAt);
+        QSignalSpy unloaded(s->main.get(), &FormMain::unloaded);
+        s->panel->Exitx->trigger();
+
+        const QString path = s->t.path("Zederoru.cfg");
+        QCOMPARE(readFile(path), "PELORIN.pel\r\n" + line2);
+        const std::optional<Settings> back = readSettings(path);
+        QVERIFY(back);
+        QCOMPARE(back->collection, QString("PELORIN.pel"));
+        QCOMPARE(back->positions, WindowPositions(*s->main, *s->panel));
+        QCOMPARE(unloaded.size(), 1);
+        QVERIFY(!s->panel->isVisible());
+        QCOMPARE(s->t.sound.commands.mid(0, 2), (QStringList{"stop mp3", "close all"}));
+        QVERIFY(s->t.messages.shown.isEmpty());
+    }
+
+    void unwritableSettingsAreReported() {
+        s->t.p.AppDir = s->t.path("no such folder/");
+        QSignalSpy unloaded(s->main.get(), &FormMain::unloaded);
+        s->panel->Exitx->trigger();
+        QCOMPARE(s->t.messages.shown.size(), 1);
+        QVERIFY(s->t.messages.texts()[0].startsWith("The settings could not be saved:"));
+        QCOMPARE(s->t.messages.shown[0].icon, MessageBoxes::Icon::Warning);
+        QCOMPARE(unloaded.size(), 1); // the game still ends
+    }
 
 private:
     std::unique_ptr<PanelSession> s;
 };
-
-void TestExit::init() {
-    s = std::make_unique<PanelSession>();
-    s->panel->commands.exit = [this] { ExitGame(s->t.p, *s->main, *s->panel); };
-}
-
-void TestExit::exitWritesTheSettings_data() {
-    QTest::addColumn<QPoint>("panelAt"); // pixels, 15 twips each
-    QTest::addColumn<QPoint>("mainAt");
-    QTest::addColumn<QByteArray>("line2");
-    QTest::newRow("on screen") << QPoint(80, 300) << QPoint(400, 20)
-                               << QByteArray(" 1200  4500  6000  300 \r\n");
-    QTest::newRow("left of the screen")
-        << QPoint(-10, 0) << QPoint(0, -1) << QByteArray("-150  0  0 -15 \r\n");
-}
-
-void TestExit::exitWritesTheSettings() {
-    QFETCH(QPoint, panelAt);
-    QFETCH(QPoint, mainAt);
-    QFETCH(QByteArray, line2);
-    s->main->show();
-    s->panel->show();
-    s->panel->move(panelAt);
-    s->main->move(mainAt);
-    QSignalSpy unloaded(s->main.get(), &FormMain::unloaded);
-    s->panel->Exitx->trigger();
-
-    const QString path = s->t.path("Zederoru.cfg");
-    QCOMPARE(readFile(path), "PELORIN.pel\r\n" + line2);
-    const std::optional<Settings> back = readSettings(path);
-    QVERIFY(back);
-    QCOMPARE(back->collection, QString("PELORIN.pel"));
-    QCOMPARE(back->positions, WindowPositions(*s->main, *s->panel));
-    QCOMPARE(unloaded.size(), 1);
-    QVERIFY(!s->panel->isVisible());
-    QCOMPARE(s->t.sound.commands.mid(0, 2), (QStringList{"stop mp3", "close all"}));
-    QVERIFY(s->t.messages.shown.isEmpty());
-}
-
-// Exit, then a new start in the same folder puts both windows back where they were.
-void TestExit::positionsComeBackAtTheNextStart() {
-    s->main->show();
-    s->panel->show();
-    s->panel->move(420, 40);
-    s->main->move(30, 60);
-    s->panel->Exitx->trigger();
-
-    TestGame next;
-    writeFile(next.path("PELORIN.pel"), readFile(s->t.path("PELORIN.pel")));
-    writeFile(next.path("Zederoru.cfg"), readFile(s->t.path("Zederoru.cfg")));
-    const std::optional<Settings> settings = StartUp(next.p, next.folder.path());
-    QVERIFY(settings);
-    FormMain main(next.p);
-    Form1 panel(next.p);
-    PlaceWindows(main, panel, *settings);
-    QCOMPARE(panel.pos(), QPoint(420, 40));
-    QCOMPARE(main.pos(), QPoint(30, 60));
-}
-
-void TestExit::unwritableSettingsAreReported() {
-    s->t.p.AppDir = s->t.path("no such folder/");
-    QSignalSpy unloaded(s->main.get(), &FormMain::unloaded);
-    s->panel->Exitx->trigger();
-    QCOMPARE(s->t.messages.shown.size(), 1);
-    QVERIFY(s->t.messages.texts()[0].startsWith("The settings could not be saved:"));
-    QCOMPARE(s->t.messages.shown[0].icon, MessageBoxes::Icon::Warning);
-    QCOMPARE(unloaded.size(), 1); // the game still ends
-}
 
 QTEST_MAIN(TestExit)
 #include "tst_exit.moc"

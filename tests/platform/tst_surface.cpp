@@ -8,80 +8,58 @@
 class TestSurface : public QObject {
     Q_OBJECT
 private slots:
-    void coloursKeepBlueInTheHighByte();
-    void polygonFillsAndOutlinesExactly();
-    void transparentPolygonLeavesTheInside();
-    void rectangleOutlineIncludesBothCorners();
-    void pixelsOutsideReadAsBackground();
-    void copyReplacesPixels();
-    void lineBreaksShowOnce();
+    void coloursKeepBlueInTheHighByte() {
+        QCOMPARE(QBColor(9), ColourValue(0xFF0000));
+        QCOMPARE(toQRgb(0x800080), qRgb(128, 0, 128));
+        QCOMPARE(fromQRgb(qRgb(1, 2, 3)), ColourValue(0x030201));
+    }
+
+    void polygonFillsAndOutlinesExactly() {
+        Surface s(40, 40, RGB(1, 2, 3));
+        s.FillStyle_ = Surface::FillStyle::Solid;
+        s.FillColor = QBColor(14);
+        s.ForeColor = RGB(9, 9, 9);
+        const QPoint square[4] = {{10, 10}, {20, 10}, {20, 20}, {10, 20}};
+        s.Polygon(square, 4);
+        QCOMPARE(s.Point(15, 15), QBColor(14));
+        QCOMPARE(s.Point(10, 15), RGB(9, 9, 9));
+        QCOMPARE(s.Point(20, 20), RGB(9, 9, 9));
+        QCOMPARE(s.Point(21, 15), RGB(1, 2, 3));
+        QCOMPARE(s.Point(9, 9), RGB(1, 2, 3));
+    }
+
+    void rectangleOutlineIncludesBothCorners() {
+        Surface s(40, 40, 0);
+        s.Rectangle(5, 6, 15, 16, QBColor(14));
+        QCOMPARE(s.Point(5, 6), QBColor(14));
+        QCOMPARE(s.Point(15, 16), QBColor(14));
+        QCOMPARE(s.Point(16, 16), ColourValue(0));
+        QCOMPARE(s.Point(10, 10), ColourValue(0));
+    }
+
+    void pixelsOutsideReadAsBackground() {
+        Surface s(10, 10, RGB(7, 7, 7));
+        QCOMPARE(s.Point(-1, 3), RGB(7, 7, 7));
+        QCOMPARE(s.Point(3, 10), RGB(7, 7, 7));
+    }
+
+    void copyReplacesPixels() {
+        Surface from(20, 20, QBColor(12));
+        Surface to(20, 20, QBColor(15));
+        QSignalSpy refreshed(&to, &Surface::refreshed);
+        to.CopyFrom(from, QRect(0, 0, 5, 5), QPoint(10, 10));
+        QCOMPARE(to.Point(14, 14), QBColor(12));
+        QCOMPARE(to.Point(15, 15), QBColor(15));
+        QCOMPARE(refreshed.count(), 0); // copying is not showing
+        to.Refresh();
+        QCOMPARE(refreshed.count(), 1);
+    }
+
+    void lineBreaksShowOnce() {
+        QCOMPARE(displayText("a\n\rb"), QString("a\nb"));
+        QCOMPARE(displayText("a\r\nb\n\rc"), QString("a\nb\nc"));
+    }
 };
-
-void TestSurface::coloursKeepBlueInTheHighByte() {
-    QCOMPARE(QBColor(9), ColourValue(0xFF0000));
-    QCOMPARE(QBColor(12), ColourValue(0xFF));
-    QCOMPARE(QBColor(3), RGB(0, 128, 128));
-    QCOMPARE(toQRgb(0x800080), qRgb(128, 0, 128));
-    QCOMPARE(fromQRgb(qRgb(1, 2, 3)), ColourValue(0x030201));
-}
-
-void TestSurface::polygonFillsAndOutlinesExactly() {
-    Surface s(40, 40, RGB(1, 2, 3));
-    s.FillStyle_ = Surface::FillStyle::Solid;
-    s.FillColor = QBColor(14);
-    s.ForeColor = RGB(9, 9, 9);
-    const QPoint square[4] = {{10, 10}, {20, 10}, {20, 20}, {10, 20}};
-    s.Polygon(square, 4);
-    QCOMPARE(s.Point(15, 15), QBColor(14));
-    QCOMPARE(s.Point(10, 15), RGB(9, 9, 9));
-    QCOMPARE(s.Point(20, 20), RGB(9, 9, 9));
-    QCOMPARE(s.Point(21, 15), RGB(1, 2, 3));
-    QCOMPARE(s.Point(9, 9), RGB(1, 2, 3));
-}
-
-void TestSurface::transparentPolygonLeavesTheInside() {
-    Surface s(40, 40, RGB(1, 2, 3));
-    s.FillStyle_ = Surface::FillStyle::Transparent;
-    s.ForeColor = QBColor(15);
-    const QPoint triangle[4] = {{5, 5}, {30, 5}, {5, 30}, {5, 5}};
-    s.Polygon(triangle, 4);
-    QCOMPARE(s.Point(5, 20), QBColor(15));
-    QCOMPARE(s.Point(10, 10), RGB(1, 2, 3));
-}
-
-void TestSurface::rectangleOutlineIncludesBothCorners() {
-    Surface s(40, 40, 0);
-    s.Rectangle(5, 6, 15, 16, QBColor(14));
-    QCOMPARE(s.Point(5, 6), QBColor(14));
-    QCOMPARE(s.Point(15, 16), QBColor(14));
-    QCOMPARE(s.Point(15, 10), QBColor(14));
-    QCOMPARE(s.Point(16, 16), ColourValue(0));
-    QCOMPARE(s.Point(10, 10), ColourValue(0));
-}
-
-void TestSurface::pixelsOutsideReadAsBackground() {
-    Surface s(10, 10, RGB(7, 7, 7));
-    QCOMPARE(s.Point(-1, 3), RGB(7, 7, 7));
-    QCOMPARE(s.Point(3, 10), RGB(7, 7, 7));
-}
-
-void TestSurface::copyReplacesPixels() {
-    Surface from(20, 20, QBColor(12));
-    Surface to(20, 20, QBColor(15));
-    QSignalSpy refreshed(&to, &Surface::refreshed);
-    to.CopyFrom(from, QRect(0, 0, 5, 5), QPoint(10, 10));
-    QCOMPARE(to.Point(10, 10), QBColor(12));
-    QCOMPARE(to.Point(14, 14), QBColor(12));
-    QCOMPARE(to.Point(15, 15), QBColor(15));
-    QCOMPARE(refreshed.count(), 0); // copying is not showing
-    to.Refresh();
-    QCOMPARE(refreshed.count(), 1);
-}
-
-void TestSurface::lineBreaksShowOnce() {
-    QCOMPARE(displayText("a\n\rb"), QString("a\nb"));
-    QCOMPARE(displayText("a\r\nb\n\rc"), QString("a\nb\nc"));
-}
 
 QTEST_GUILESS_MAIN(TestSurface)
 #include "tst_surface.moc"

@@ -10,225 +10,193 @@ using namespace Fixtures;
 class TestPointerPlay : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void pickByHitMap_data();
-    void pickByHitMap();
-    void topmostPieceIsPicked();
-    void dragShowsWhiteOutlineAndDropMoves();
-    void dropBounds_data();
-    void dropBounds();
-    void releaseAtPressPointAfterDragIsADrop();
-    void releaseWithoutMoveIsAClick();
-    void turnsAddTheirShifts_data();
-    void turnsAddTheirShifts();
-    void rightPressWhileHoldingChangesNothing();
-    void otherButtonsDoNothing_data();
-    void otherButtonsDoNothing();
+    void init() {
+        b = std::make_unique<PlayBoard>();
+        QVERIFY(b->start(collection(syntheticHeader(), {record(1, 10, 10, spread(10, 10))})));
+    }
+
+    void pickByHitMap_data() {
+        QTest::addColumn<int>("piece");
+        QTest::addColumn<QPoint>("offset");
+        QTest::addColumn<int>("picked");
+        QTest::newRow("inside piece 0") << 0 << QPoint(24, 24) << 0;
+        QTest::newRow("inside piece 6") << 6 << QPoint(2, 46) << 6;
+        QTest::newRow("left outline pixel") << 0 << QPoint(0, 24) << -1;
+        QTest::newRow("bottom outline pixel") << 5 << QPoint(24, 48) << -1;
+        QTest::newRow("background") << 0 << QPoint(-10, -10) << -1;
+    }
+
+    void pickByHitMap() {
+        QFETCH(int, piece);
+        QFETCH(QPoint, offset);
+        QFETCH(int, picked);
+        b->p.KeyPiece = 3;
+        const QPoint pos = b->at(piece, offset.x(), offset.y());
+        b->press(Qt::LeftButton, pos);
+        QCOMPARE(b->p.Selected, picked);
+        b->release(Qt::LeftButton, pos);
+        QCOMPARE(b->p.Selected, -1);
+        QCOMPARE(int(b->p.KeyPiece), picked == -1 ? 3 : picked);
+        QVERIFY(b->cues().isEmpty());
+    }
+
+    void topmostPieceIsPicked() {
+        // Piece 5 over the right half of piece 0: after a full redraw the higher index is on top.
+        b->p.PieceX[5] = b->p.PieceX[0] + 24;
+        b->p.PieceY[5] = b->p.PieceY[0];
+        b->redraw();
+        const QPoint overlap = b->at(0, 36, 24);
+        b->press(Qt::LeftButton, overlap);
+        QCOMPARE(b->p.Selected, 5);
+        b->release(Qt::LeftButton, overlap);
+        // A drop puts piece 0 on top, one pixel further right.
+        b->drag(b->at(0, 10, 24), b->at(0, 11, 24));
+        QCOMPARE(b->p.PieceX[0], 29.0);
+        b->press(Qt::LeftButton, overlap);
+        QCOMPARE(b->p.Selected, 0);
+        b->release(Qt::LeftButton, overlap);
+    }
+
+    void dragShowsWhiteOutlineAndDropMoves() {
+        const QPoint oldCentre = b->at(0);
+        b->press(Qt::LeftButton, oldCentre);
+        QCOMPARE(b->p.PieceX[0], 28.0); // nothing moves before the first move
+        // The displacement counts from the first move, not from the press.
+        b->move(oldCentre + QPoint(8, 8));
+        QCOMPARE(b->game.board.Point(oldCentre.x(), oldCentre.y()), b->p.BoardBack);
+        const QPoint to = oldCentre + QPoint(98, 208);
+        b->move(to);
+        const Surface& board = b->game.board;
+        // The held piece shows as an unfilled white outline around the pointer's new place.
+        QCOMPARE(board.Point(38 + 90, 38 + 200 + 24), b->p.DragColour);
+        QCOMPARE(board.Point(38 + 90 + 24, 38 + 200 + 24), b->p.BoardBack);
+        QCOMPARE(board.Point(b->at(5).x(), b->at(5).y()), b->p.SilhouetteColour);
+        b->release(Qt::LeftButton, to);
+
+        QCOMPARE(b->p.PieceX[0], 28.0 + 90);
+        QCOMPARE(b->p.PieceY[0], 28.0 + 200);
+        QCOMPARE(board.Point(38 + 90 + 24, 38 + 200 + 24), b->p.SilhouetteColour);
+        QCOMPARE(board.Point(38 + 90, 38 + 200 + 24), b->p.BoardBack);
+        // The place it left answers no piece on the hit map.
+        b->press(Qt::LeftButton, oldCentre);
+        QCOMPARE(b->p.Selected, -1);
+        QCOMPARE(b->cues(), QStringList{"Slide"});
+    }
+
+    void dropBounds_data() {
+        QTest::addColumn<QPoint>("target"); // PieceX, PieceY that the drop asks for
+        QTest::addColumn<bool>("accepted");
+        // Piece 0 is a 48-pixel square: the accepted region is 20..282 by 20..317.
+        QTest::newRow("x 20") << QPoint(20, 100) << true;
+        QTest::newRow("x 19") << QPoint(19, 100) << false;
+        QTest::newRow("y 20") << QPoint(100, 20) << true;
+        QTest::newRow("y 19") << QPoint(100, 19) << false;
+        QTest::newRow("right edge 330") << QPoint(282, 200) << true;
+        QTest::newRow("right edge 331") << QPoint(283, 200) << false;
+        QTest::newRow("bottom edge 365") << QPoint(200, 317) << true;
+        QTest::newRow("bottom edge 366") << QPoint(200, 318) << false;
+    }
+
+    void dropBounds() {
+        QFETCH(QPoint, target);
+        QFETCH(bool, accepted);
+        const QPoint from = b->at(0);
+        b->drag(from, from + target - QPoint(28, 28));
+        const QPoint expected = accepted ? target : QPoint(28, 28);
+        QCOMPARE(b->p.PieceX[0], double(expected.x()));
+        QCOMPARE(b->p.PieceY[0], double(expected.y()));
+        QCOMPARE(int(b->p.KeyPiece), 0);
+        QCOMPARE(b->game.board.Point(b->at(0).x(), b->at(0).y()), b->p.SilhouetteColour);
+        QCOMPARE(b->cues(), QStringList{accepted ? "Slide" : "Error"});
+    }
+
+    void releaseAtPressPointAfterDragIsADrop() {
+        const QPoint from = b->at(0);
+        b->press(Qt::LeftButton, from);
+        b->move(from + QPoint(5, 5)); // the drag counts from here
+        b->move(from + QPoint(40, 40));
+        b->release(Qt::LeftButton, from);
+        QCOMPARE(b->p.PieceX[0], 28.0 - 5);
+        QCOMPARE(b->p.PieceY[0], 28.0 - 5);
+        QCOMPARE(b->cues(), QStringList{"Slide"});
+    }
+
+    void releaseWithoutMoveIsAClick() {
+        const QPoint on5 = b->at(5);
+        b->press(Qt::LeftButton, on5);
+        b->release(Qt::LeftButton, on5 + QPoint(30, 0));
+        QCOMPARE(int(b->p.KeyPiece), 5);
+        b->move(on5 + QPoint(60, 0));
+        QCOMPARE(b->p.PieceX[5], 112.0);
+        QVERIFY(b->cues().isEmpty());
+    }
+
+    void turnsAddTheirShifts_data() {
+        QTest::addColumn<int>("piece");
+        QTest::addColumn<int>("turns");
+        QTest::newRow("square alternates") << 3 << 2;
+        QTest::newRow("piece 0 cycles") << 0 << 8;
+        QTest::newRow("piece 2 cycles") << 2 << 8;
+        QTest::newRow("piece 6 cycles") << 6 << 8;
+    }
+
+    void turnsAddTheirShifts() {
+        QFETCH(int, piece);
+        QFETCH(int, turns);
+        PlayBoard d; // the default piece set, whose turns shift the pieces
+        QVERIFY(d.start(collection(defaultHeader(), {record(1, 60, 60, spread(60, 60))})));
+        const auto n = static_cast<std::size_t>(piece);
+        const int home = d.p.PieceOrient[n];
+        double x = d.p.PieceX[n];
+        double y = d.p.PieceY[n];
+        bool shifted = false;
+        for (int k = 1; k <= turns; ++k) {
+            d.click(Qt::RightButton, d.pointOn(piece));
+            const int o = (home + k) % turns;
+            QCOMPARE(d.p.PieceOrient[n], o);
+            x += d.p.RotDX[n][static_cast<std::size_t>(o)];
+            y += d.p.RotDY[n][static_cast<std::size_t>(o)];
+            shifted = shifted || x != d.p.HomeX[n] || y != d.p.HomeY[n];
+            QCOMPARE(d.p.PieceX[n], x);
+            QCOMPARE(d.p.PieceY[n], y);
+            QVERIFY(!d.pointOn(piece).isNull()); // drawn on both surfaces again
+        }
+        QVERIFY(shifted || piece == 3);
+        QCOMPARE(d.cues(), QStringList(turns, QStringLiteral("Click")));
+    }
+
+    void rightPressWhileHoldingChangesNothing() {
+        const QPoint from = b->at(0);
+        b->press(Qt::LeftButton, from);
+        b->press(Qt::RightButton, from);
+        QCOMPARE(b->p.PieceOrient[0], 0);
+        b->move(from + QPoint(30, 30));
+        b->press(Qt::RightButton, from + QPoint(30, 30));
+        b->press(Qt::RightButton, b->at(6));
+        QCOMPARE(b->p.PieceOrient[0], 0);
+        QCOMPARE(b->p.PieceOrient[6], 0);
+        b->release(Qt::LeftButton, from + QPoint(40, 40));
+        QCOMPARE(b->p.PieceX[0], 28.0 + 10);
+        QCOMPARE(b->cues(), QStringList{"Slide"});
+    }
+
+    void otherButtonsDoNothing() {
+        b->p.KeyPiece = 2;
+        const QPoint from = b->at(0);
+        const QImage before = b->game.board.image();
+        for (Qt::MouseButton button : {Qt::MiddleButton, Qt::BackButton}) {
+            b->press(button, from);
+            b->move(from + QPoint(50, 50));
+            b->release(button, from + QPoint(50, 50));
+        }
+        QCOMPARE(int(b->p.KeyPiece), 2);
+        QCOMPARE(b->game.board.image(), before);
+        QVERIFY(b->cues().isEmpty());
+    }
 
 private:
     std::unique_ptr<PlayBoard> b;
 };
-
-void TestPointerPlay::init() {
-    b = std::make_unique<PlayBoard>();
-    QVERIFY(b->start(collection(syntheticHeader(), {record(1, 10, 10, spread(10, 10))})));
-}
-
-void TestPointerPlay::pickByHitMap_data() {
-    QTest::addColumn<int>("piece");
-    QTest::addColumn<QPoint>("offset");
-    QTest::addColumn<int>("picked");
-    QTest::newRow("inside piece 0") << 0 << QPoint(24, 24) << 0;
-    QTest::newRow("inside piece 6") << 6 << QPoint(2, 46) << 6;
-    QTest::newRow("left outline pixel") << 0 << QPoint(0, 24) << -1;
-    QTest::newRow("bottom outline pixel") << 5 << QPoint(24, 48) << -1;
-    QTest::newRow("background") << 0 << QPoint(-10, -10) << -1;
-}
-
-void TestPointerPlay::pickByHitMap() {
-    QFETCH(int, piece);
-    QFETCH(QPoint, offset);
-    QFETCH(int, picked);
-    b->p.KeyPiece = 3;
-    const QPoint pos = b->at(piece, offset.x(), offset.y());
-    b->press(Qt::LeftButton, pos);
-    QCOMPARE(b->p.Selected, picked);
-    b->release(Qt::LeftButton, pos);
-    QCOMPARE(b->p.Selected, -1);
-    QCOMPARE(int(b->p.KeyPiece), picked == -1 ? 3 : picked);
-    QVERIFY(b->cues().isEmpty());
-}
-
-void TestPointerPlay::topmostPieceIsPicked() {
-    // Piece 5 over the right half of piece 0: after a full redraw the higher index is on top.
-    b->p.PieceX[5] = b->p.PieceX[0] + 24;
-    b->p.PieceY[5] = b->p.PieceY[0];
-    b->game.hitMap.Cls();
-    b->game.board.Cls();
-    b->p.DrawAllPieces();
-    const QPoint overlap = b->at(0, 36, 24);
-    b->press(Qt::LeftButton, overlap);
-    QCOMPARE(b->p.Selected, 5);
-    b->release(Qt::LeftButton, overlap);
-    // A drop puts piece 0 on top, one pixel further right.
-    b->drag(b->at(0, 10, 24), b->at(0, 11, 24));
-    QCOMPARE(b->p.PieceX[0], 29.0);
-    b->press(Qt::LeftButton, overlap);
-    QCOMPARE(b->p.Selected, 0);
-    b->release(Qt::LeftButton, overlap);
-}
-
-void TestPointerPlay::dragShowsWhiteOutlineAndDropMoves() {
-    const QPoint oldCentre = b->at(0);
-    b->press(Qt::LeftButton, oldCentre);
-    QCOMPARE(b->p.PieceX[0], 28.0); // nothing moves before the first move
-    // The displacement counts from the first move, not from the press.
-    b->move(oldCentre + QPoint(8, 8));
-    QCOMPARE(b->game.board.Point(oldCentre.x(), oldCentre.y()), b->p.BoardBack);
-    const QPoint to = oldCentre + QPoint(98, 208);
-    b->move(to);
-    const Surface& board = b->game.board;
-    // The held piece shows as an unfilled white outline around the pointer's new place.
-    QCOMPARE(board.Point(38 + 90, 38 + 200 + 24), b->p.DragColour);
-    QCOMPARE(board.Point(38 + 90 + 24, 38 + 200 + 24), b->p.BoardBack);
-    QCOMPARE(board.Point(b->at(5).x(), b->at(5).y()), b->p.SilhouetteColour);
-    b->release(Qt::LeftButton, to);
-
-    QCOMPARE(b->p.PieceX[0], 28.0 + 90);
-    QCOMPARE(b->p.PieceY[0], 28.0 + 200);
-    QCOMPARE(b->p.Selected, -1);
-    QCOMPARE(int(b->p.KeyPiece), 0);
-    QCOMPARE(board.Point(38 + 90 + 24, 38 + 200 + 24), b->p.SilhouetteColour);
-    QCOMPARE(board.Point(38 + 90, 38 + 200 + 24), b->p.BoardBack);
-    // The place it left answers no piece on the hit map.
-    b->press(Qt::LeftButton, oldCentre);
-    QCOMPARE(b->p.Selected, -1);
-    QCOMPARE(b->cues(), QStringList{"Slide"});
-}
-
-void TestPointerPlay::dropBounds_data() {
-    QTest::addColumn<QPoint>("target"); // PieceX, PieceY that the drop asks for
-    QTest::addColumn<bool>("accepted");
-    // Piece 0 is a 48-pixel square: the accepted region is 20..282 by 20..317.
-    QTest::newRow("x 20") << QPoint(20, 100) << true;
-    QTest::newRow("x 19") << QPoint(19, 100) << false;
-    QTest::newRow("y 20") << QPoint(100, 20) << true;
-    QTest::newRow("y 19") << QPoint(100, 19) << false;
-    QTest::newRow("right edge 330") << QPoint(282, 200) << true;
-    QTest::newRow("right edge 331") << QPoint(283, 200) << false;
-    QTest::newRow("bottom edge 365") << QPoint(200, 317) << true;
-    QTest::newRow("bottom edge 366") << QPoint(200, 318) << false;
-}
-
-void TestPointerPlay::dropBounds() {
-    QFETCH(QPoint, target);
-    QFETCH(bool, accepted);
-    const QPoint from = b->at(0);
-    b->drag(from, from + target - QPoint(28, 28));
-    const QPoint expected = accepted ? target : QPoint(28, 28);
-    QCOMPARE(b->p.PieceX[0], double(expected.x()));
-    QCOMPARE(b->p.PieceY[0], double(expected.y()));
-    QCOMPARE(int(b->p.KeyPiece), 0);
-    QCOMPARE(b->game.board.Point(b->at(0).x(), b->at(0).y()), b->p.SilhouetteColour);
-    QCOMPARE(b->cues(), QStringList{accepted ? "Slide" : "Error"});
-}
-
-void TestPointerPlay::releaseAtPressPointAfterDragIsADrop() {
-    const QPoint from = b->at(0);
-    b->press(Qt::LeftButton, from);
-    b->move(from + QPoint(5, 5)); // the drag counts from here
-    b->move(from + QPoint(40, 40));
-    b->release(Qt::LeftButton, from);
-    QCOMPARE(b->p.PieceX[0], 28.0 - 5);
-    QCOMPARE(b->p.PieceY[0], 28.0 - 5);
-    QCOMPARE(b->p.Selected, -1);
-    QCOMPARE(b->game.board.Point(from.x(), from.y()), b->p.SilhouetteColour);
-    QCOMPARE(b->cues(), QStringList{"Slide"});
-}
-
-void TestPointerPlay::releaseWithoutMoveIsAClick() {
-    const QPoint on5 = b->at(5);
-    b->press(Qt::LeftButton, on5);
-    b->release(Qt::LeftButton, on5 + QPoint(30, 0));
-    QCOMPARE(int(b->p.KeyPiece), 5);
-    QCOMPARE(b->p.Selected, -1);
-    QCOMPARE(b->p.PieceX[5], 112.0);
-    b->move(on5 + QPoint(60, 0));
-    QCOMPARE(b->p.PieceX[5], 112.0);
-    QVERIFY(b->cues().isEmpty());
-}
-
-void TestPointerPlay::turnsAddTheirShifts_data() {
-    QTest::addColumn<int>("piece");
-    QTest::addColumn<int>("turns");
-    QTest::newRow("square alternates") << 3 << 2;
-    QTest::newRow("piece 0 cycles") << 0 << 8;
-    QTest::newRow("piece 2 cycles") << 2 << 8;
-    QTest::newRow("piece 6 cycles") << 6 << 8;
-}
-
-void TestPointerPlay::turnsAddTheirShifts() {
-    QFETCH(int, piece);
-    QFETCH(int, turns);
-    PlayBoard d; // the default piece set, whose turns shift the pieces
-    QVERIFY(d.start(collection(defaultHeader(), {record(1, 60, 60, spread(60, 60))})));
-    const auto n = static_cast<std::size_t>(piece);
-    const int home = d.p.PieceOrient[n];
-    double x = d.p.PieceX[n];
-    double y = d.p.PieceY[n];
-    bool shifted = false;
-    for (int k = 1; k <= turns; ++k) {
-        d.press(Qt::RightButton, d.pointOn(piece));
-        d.release(Qt::RightButton, d.pointOn(piece));
-        const int o = (home + k) % turns;
-        QCOMPARE(d.p.PieceOrient[n], o);
-        x += d.p.RotDX[n][static_cast<std::size_t>(o)];
-        y += d.p.RotDY[n][static_cast<std::size_t>(o)];
-        shifted = shifted || x != d.p.HomeX[n] || y != d.p.HomeY[n];
-        QCOMPARE(d.p.PieceX[n], x);
-        QCOMPARE(d.p.PieceY[n], y);
-        QCOMPARE(d.p.Selected, -1);
-        QVERIFY(!d.pointOn(piece).isNull()); // drawn on both surfaces again
-    }
-    QVERIFY(shifted || piece == 3);
-    QCOMPARE(d.cues(), QStringList(turns, QStringLiteral("Click")));
-}
-
-void TestPointerPlay::rightPressWhileHoldingChangesNothing() {
-    const QPoint from = b->at(0);
-    b->press(Qt::LeftButton, from);
-    b->press(Qt::RightButton, from);
-    QCOMPARE(b->p.PieceOrient[0], 0);
-    b->move(from + QPoint(30, 30));
-    b->press(Qt::RightButton, from + QPoint(30, 30));
-    b->press(Qt::RightButton, b->at(6));
-    QCOMPARE(b->p.PieceOrient[0], 0);
-    QCOMPARE(b->p.PieceOrient[6], 0);
-    b->release(Qt::LeftButton, from + QPoint(40, 40));
-    QCOMPARE(b->p.PieceX[0], 28.0 + 10);
-    QCOMPARE(b->cues(), QStringList{"Slide"});
-}
-
-void TestPointerPlay::otherButtonsDoNothing_data() {
-    QTest::addColumn<Qt::MouseButton>("button");
-    QTest::newRow("middle") << Qt::MiddleButton;
-    QTest::newRow("back") << Qt::BackButton;
-}
-
-void TestPointerPlay::otherButtonsDoNothing() {
-    QFETCH(Qt::MouseButton, button);
-    b->p.KeyPiece = 2;
-    const QPoint from = b->at(0);
-    const QImage before = b->game.board.image();
-    b->press(button, from);
-    QCOMPARE(b->p.Selected, -1);
-    b->move(from + QPoint(50, 50));
-    b->release(button, from + QPoint(50, 50));
-    QCOMPARE(b->p.PieceX[0], 28.0);
-    QCOMPARE(int(b->p.KeyPiece), 2);
-    QCOMPARE(b->game.board.image(), before);
-    QVERIFY(b->cues().isEmpty());
-}
 
 QTEST_MAIN(TestPointerPlay)
 #include "tst_pointerplay.moc"

@@ -16,17 +16,4 @@ QByteArray squaresCollection(int count, const QList<int>& stacked) {
     return collection(syntheticHeader(), records);
 }
 
-QByteArray defaultCollection(int count) {
-    const QList<QByteArray> lines =
-        readFile(QStringLiteral(ZEDERORU_DATA_DIR "/PELORIN.pel")).split('\n');
-    QList<QByteArray> figures;
-    for (qsizetype i = 65; i < lines.size(); ++i)
-        if (!lines[i].trimmed().isEmpty())
-            figures.append(lines[i].trimmed());
-    QList<QByteArray> records;
-    for (int n = 0; n < count; ++n)
-        records.append(figures[n % figures.size()]);
-    return collection(defaultHeader(), records);
-}
-
 } // namespace BrowseFixtures

@@ -9,7 +9,4 @@ namespace BrowseFixtures {
 // listed in stacked, whose pieces all lie on one square.
 QByteArray squaresCollection(int count, const QList<int>& stacked = {});
 
-// The default collection's header with its figures repeated up to count figures.
-QByteArray defaultCollection(int count);
-
 } // namespace BrowseFixtures

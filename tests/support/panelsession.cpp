@@ -1,25 +1,13 @@
 #include "panelsession.h"
 
+#include "browsefixtures.h"
+
 #include "platform/bevelbox.h"
 
-#include <QApplication>
 #include <QTest>
 
-using namespace Fixtures;
-
-namespace {
-
-QByteArray figures(int count) {
-    QList<QByteArray> records;
-    for (int n = 1; n <= count; ++n)
-        records.append(record(n, 10, 10, spread(10, 10)));
-    return collection(syntheticHeader(), records);
-}
-
-} // namespace
-
 PanelSession::PanelSession(int figureCount) {
-    if (!t.start(figures(figureCount)))
+    if (!t.start(BrowseFixtures::squaresCollection(figureCount)))
         qFatal("the test game did not start");
     main = std::make_unique<FormMain>(t.p);
     panel = std::make_unique<Form1>(t.p);

@@ -3,7 +3,6 @@
 #include "fixtures.h"
 
 #include "app/startup.h"
-#include "platform/surfacewidget.h"
 
 #include <QTest>
 
@@ -26,10 +25,6 @@ bool PlayBoard::start(const QByteArray& collection) {
     return QTest::qWaitForWindowExposed(main.get());
 }
 
-QWidget* PlayBoard::board() const {
-    return main->Picture1;
-}
-
 QPoint PlayBoard::at(int i, int dx, int dy) const {
     const auto n = static_cast<std::size_t>(i);
     return {static_cast<int>(p.BoardLeft + p.PieceX[n]) + dx,
@@ -45,27 +40,11 @@ QPoint PlayBoard::pointOn(int i) const {
     return {};
 }
 
-void PlayBoard::press(Qt::MouseButton button, QPoint pos) {
-    QTest::mousePress(board(), button, Qt::NoModifier, pos);
-}
-
-void PlayBoard::move(QPoint pos) {
-    QTest::mouseMove(board(), pos);
-}
-
-void PlayBoard::release(Qt::MouseButton button, QPoint pos) {
-    QTest::mouseRelease(board(), button, Qt::NoModifier, pos);
-}
-
 void PlayBoard::drag(QPoint from, QPoint to) {
     press(Qt::LeftButton, from);
     move(from);
     move(to);
     release(Qt::LeftButton, to);
-}
-
-void PlayBoard::key(Qt::Key k, Qt::KeyboardModifiers modifiers) {
-    QTest::keyClick(board(), k, modifiers);
 }
 
 QStringList PlayBoard::cues() const {
@@ -86,6 +65,10 @@ void PlayBoard::layFigure(int f, double x, double y) {
         p.PieceY[i] = y + p.FigY[f][i];
         p.PieceOrient[i] = p.FigOrient[f][i];
     }
+    redraw();
+}
+
+void PlayBoard::redraw() {
     game.hitMap.Cls();
     game.board.Cls();
     p.DrawAllPieces();
