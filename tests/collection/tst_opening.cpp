@@ -58,11 +58,7 @@ void TestOpening::opensAnotherCollectionAtARandomFigure() {
     QCOMPARE(g->sound.commands.mid(0, 2),
              (QStringList{QStringLiteral("play ") + g->p.AppDir + QStringLiteral("click2.wav"),
                           QStringLiteral("play ") + g->p.AppDir + QStringLiteral("shsh-dot.wav")}));
-    const FileDialogs::Request& r = g->dialogs.requests.first();
-    QVERIFY(!r.saveMode);
-    QCOMPARE(r.filterText, QStringLiteral("Pelorin files"));
-    QCOMPARE(r.initialName, QStringLiteral("*.pel"));
-    QCOMPARE(r.initialFolder, g->p.AppDir);
+    QCOMPARE(g->dialogs.requests.first().filterText, QStringLiteral("Pelorin files"));
 }
 
 void TestOpening::smallCollections_data() {
@@ -132,7 +128,7 @@ void TestOpening::filesThatAreNoCollectionAreRefused() {
     g->dialogs.answers = {other};
     OpenFigureFile(g->p, g->dialogs);
     QCOMPARE(g->messages.texts().size(), 1);
-    QVERIFY2(g->messages.texts().first().contains(message), qPrintable(g->messages.texts()[0]));
+    QVERIFY2(g->messages.texts()[0].contains(message), qPrintable(g->messages.texts()[0]));
     QVERIFY(boardDisabledWhileTold);
     QVERIFY(g->game.board.Enabled());
     QCOMPARE(g->p.FigureFilePath, loaded);
