@@ -162,8 +162,6 @@ void TestStartup::settingsWrittenByExitReadBack_data() {
     QTest::addColumn<QByteArray>("bytes");
     QTest::newRow("positive") << "/games/my figures/Cats.pel" << QList<float>{1200, 4500, 6000, 300}
                               << QByteArray("Cats.pel\r\n 1200  4500  6000  300 \r\n");
-    QTest::newRow("negative") << "Dogs.pel" << QList<float>{-1, 20, -30, 0}
-                              << QByteArray("Dogs.pel\r\n-1  20 -30  0 \r\n");
     QTest::newRow("fraction") << "/x/y.pel" << QList<float>{1.5f, 2, 3, 4}
                               << QByteArray("y.pel\r\n 1.5  2  3  4 \r\n");
     QTest::newRow("comma in name") << "/x/a, b.pel" << QList<float>{1, 2, 3, 4}
