@@ -68,9 +68,10 @@ private slots:
     void connection_data();
     void connection();
     void isolatedPieceIsHighlightedAndAskedOnce();
-    void clusterQuestionCancelledLeavesTheFileAlone();
+    void questionCancelledChangesNothing_data();
+    void questionCancelledChangesNothing();
     void previewShowsSilhouetteInYellowBox();
-    void sparseArrangementAsksFirst();
+    void sparseArrangementMayBeAppended();
     void coverageArithmetic_data();
     void coverageArithmetic();
     void fullCollectionIsRefused();
@@ -212,14 +213,24 @@ void TestComposing::isolatedPieceIsHighlightedAndAskedOnce() {
     expectUnchanged();
 }
 
-void TestComposing::clusterQuestionCancelledLeavesTheFileAlone() {
-    g->arrange(twoClusters());
+void TestComposing::questionCancelledChangesNothing_data() {
+    QTest::addColumn<Placement>("pieces");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("cluster") << twoClusters() << Cluster;
+    QTest::newRow("sparse") << diagonal(44) << Sparse;
+}
+
+void TestComposing::questionCancelledChangesNothing() {
+    QFETCH(Placement, pieces);
+    QFETCH(QString, question);
+    g->arrange(pieces);
     g->messages.script = {Answer::Cancel};
     AppendFigure(g->p);
-    QCOMPARE(g->messages.texts(), QStringList{Cluster});
+    QCOMPARE(g->messages.texts(), QStringList{question});
     expectUnchanged();
     // Abandoning redraws the pieces where they were.
-    QCOMPARE(g->game.board.Point(20 + 10 + 24, 250 + 10 + 24), g->p.SilhouetteColour);
+    QCOMPARE(g->game.board.Point(10 + pieces[6][1] + 24, 10 + pieces[6][2] + 24),
+             g->p.SilhouetteColour);
 }
 
 void TestComposing::previewShowsSilhouetteInYellowBox() {
@@ -241,16 +252,11 @@ void TestComposing::previewShowsSilhouetteInYellowBox() {
     QVERIFY(g->game.board.Point(left, top) != QBColor(14)); // gone after Cancel
 }
 
-void TestComposing::sparseArrangementAsksFirst() {
+void TestComposing::sparseArrangementMayBeAppended() {
     g->arrange(diagonal(44));
-    g->messages.script = {Answer::Cancel};
-    AppendFigure(g->p);
-    QCOMPARE(g->messages.texts(), QStringList{Sparse});
-    expectUnchanged();
-    g->messages.shown.clear();
     g->messages.script = {Answer::Ok, Answer::Ok};
     AppendFigure(g->p);
-    QCOMPARE(g->messages.texts().size(), 2);
+    QCOMPARE(g->messages.texts().first(), Sparse);
     QCOMPARE(g->p.FigureCount, 3);
 }
 
