@@ -36,8 +36,7 @@ private slots:
 
 void TestStartup::firstStartCreatesTheSettingsFile() {
     TestGame t;
-    const auto settings =
-        t.start(collection(syntheticHeader(), {record(1, 10, 10, spread(10, 10))}));
+    const auto settings = t.start(collection(syntheticHeader(), numbered(1)));
     QVERIFY(settings);
     QCOMPARE(readFile(t.path("Zederoru.cfg")), QByteArray("PELORIN.pel\r\n-1,-1,-1,-1\r\n"));
     QCOMPARE(t.p.AppDir, QDir(t.folder.path()).path() + '/');
@@ -64,10 +63,7 @@ void TestStartup::missingCollectionStopsWithoutWriting() {
 
 void TestStartup::collectionsTriedInTurn() {
     TestGame t;
-    const QByteArray standard = collection(syntheticHeader(), {record(1, 10, 10, spread(10, 10))});
-    QList<QByteArray> three;
-    for (int n = 1; n <= 3; ++n)
-        three.append(record(n, 10, 10, spread(10, 10)));
+    const QByteArray standard = collection(syntheticHeader(), numbered(1));
     writeFile(t.path("PELORIN.pel"), standard);
     writeFile(t.path("Zederoru.cfg"), "elsewhere.pel\r\n-1,-1,-1,-1\r\n");
 
@@ -80,7 +76,7 @@ void TestStartup::collectionsTriedInTurn() {
     // One named on the command line comes first, from any folder, blanks and all.
     QTemporaryDir other;
     const QString asked = other.filePath("my figures été.pel");
-    writeFile(asked, collection(syntheticHeader(), three));
+    writeFile(asked, collection(syntheticHeader(), numbered(3)));
     t.messages.shown.clear();
     QVERIFY(StartUp(t.p, t.folder.path(), asked));
     QCOMPARE(t.p.FigureFilePath, asked);
@@ -121,8 +117,7 @@ void TestStartup::badSettingsStartOnDefaults() {
         QVERIFY(QDir().mkdir(cfg));
     else
         writeFile(cfg, content);
-    const auto settings =
-        t.start(collection(syntheticHeader(), {record(1, 10, 10, spread(10, 10))}));
+    const auto settings = t.start(collection(syntheticHeader(), numbered(1)));
     QVERIFY(settings);
     QCOMPARE(settings->hasPositions(), positions);
     QCOMPARE(t.p.FigureFilePath, t.path("PELORIN.pel"));
@@ -137,12 +132,9 @@ void TestStartup::badSettingsStartOnDefaults() {
 void TestStartup::unusableCollectionStops_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("told");
-    QList<QByteArray> records;
-    for (int n = 1; n <= 501; ++n)
-        records.append(record(n, 10, 10, spread(10, 10)));
     QTest::newRow("short header") << QByteArray("1,2\r\nthis is not a collection\r\n")
                                   << "PELORIN.pel\n\r.*64 lines";
-    QTest::newRow("501 figures") << collection(syntheticHeader(), records)
+    QTest::newRow("501 figures") << collection(syntheticHeader(), numbered(501))
                                  << "^Cannot handle more than 500 Zederoru$";
 }
 
@@ -221,7 +213,7 @@ void TestStartup::shutdownSendsItsCommands() {
 
 void TestStartup::windowsShowTheGame() {
     TestGame t;
-    QVERIFY(t.start(collection(syntheticHeader(), {record(1, 10, 10, spread(10, 10))})));
+    QVERIFY(t.start(collection(syntheticHeader(), numbered(1))));
     FormMain main(t.p);
     Form1 panel(t.p);
     QCOMPARE(main.windowTitle(), "File: " + t.path("PELORIN.pel"));

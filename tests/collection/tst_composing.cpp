@@ -284,9 +284,7 @@ void TestComposing::coverageArithmetic() {
 }
 
 void TestComposing::fullCollectionIsRefused() {
-    QList<QByteArray> records;
-    for (int n = 1; n <= 500; ++n)
-        records.append(record(n, 10, 10, spread(10, 10)));
+    QList<QByteArray> records = numbered(500);
     QVERIFY(g->start(collection(syntheticHeader(), records)));
     QCOMPARE(g->p.FigureCount, 500);
     const QByteArray before = g->collectionBytes();

@@ -9,10 +9,7 @@ using namespace Fixtures;
 namespace {
 
 QByteArray withFigures(int count) {
-    QList<QByteArray> records;
-    for (int n = 1; n <= count; ++n)
-        records.append(record(n, 10, 10, spread(10 + n, 10)));
-    return collection(syntheticHeader(), records);
+    return collection(syntheticHeader(), numbered(count));
 }
 
 } // namespace

@@ -82,9 +82,7 @@ void TestFigureFile::onlyWellFormedPositiveRecordsCount() {
 }
 
 void TestFigureFile::fiveHundredFiguresAtMost() {
-    QList<QByteArray> records;
-    for (int n = 1; n <= 500; ++n)
-        records.append(record(n, 10, 10, spread(10, 10)));
+    QList<QByteArray> records = numbered(500);
     QCOMPARE(load(records), Result::Ok);
     QCOMPARE(t->p.FigureCount, 500);
     QVERIFY(t->messages.shown.isEmpty());
