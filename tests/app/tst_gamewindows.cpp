@@ -84,10 +84,6 @@ void TestGameWindows::installedGamePlaysComposesAndExits() {
     QCOMPARE(p.CurrentFigure, figures + 1);
     QCOMPARE(readFile(collection).count('\n'), lines + 1);
 
-    click(windows.panel, "View All");
-    QVERIFY(windows.allShapes.isVisible());
-    windows.allShapes.hide();
-
     windows.panel.Exitx->trigger();
     QVERIFY(!windows.main.isVisible());
     const QByteArray stored = readFile(folder.path + "/Zederoru.cfg");

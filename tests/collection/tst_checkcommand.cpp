@@ -53,8 +53,8 @@ void TestCheckCommand::parsing() {
 }
 
 void TestCheckCommand::windowSystemOptionsLeftToQt() {
-    QByteArrayList raw{"zederoru", "-platform", "offscreen", "my figures.pel", "-reverse",
-                       "-style", "fusion"};
+    QByteArrayList raw{"zederoru", "-platform", "offscreen", "my figures.pel",
+                       "-reverse", "-style",    "fusion"};
     std::vector<char*> argv;
     for (QByteArray& a : raw)
         argv.push_back(a.data());

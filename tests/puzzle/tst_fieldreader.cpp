@@ -9,7 +9,6 @@ private slots:
     void emptyAndNonNumericFields();
     void textFields_data();
     void textFields();
-    void textThenNumbersAcrossLines();
     void lineReadsTheRawRest();
 };
 
@@ -38,11 +37,14 @@ void TestFieldReader::textFields_data() {
     QTest::addColumn<QByteArray>("input");
     QTest::addColumn<QString>("first");
     QTest::addColumn<QString>("second");
-    QTest::newRow("plain") << QByteArray("PELORIN.pel\r\nnext") << "PELORIN.pel" << "next";
-    QTest::newRow("leading blanks") << QByteArray("   my file.pel,x") << "my file.pel" << "x";
-    QTest::newRow("comma ends") << QByteArray("a,b") << "a" << "b";
-    QTest::newRow("quoted with comma") << QByteArray("\"a, b\",c") << "a, b" << "c";
-    QTest::newRow("quoted then junk") << QByteArray("\"a\" junk,c") << "a" << "c";
+    QTest::newRow("plain") << QByteArray("PELORIN.pel\r\nnext") << "PELORIN.pel"
+                           << "next";
+    QTest::newRow("leading blanks") << QByteArray("   my file.pel,x") << "my file.pel"
+                                    << "x";
+    QTest::newRow("quoted with comma") << QByteArray("\"a, b\",c") << "a, b"
+                                       << "c";
+    QTest::newRow("quoted then junk") << QByteArray("\"a\" junk,c") << "a"
+                                      << "c";
     QTest::newRow("unclosed quote") << QByteArray("\"abc") << "abc" << QString();
     QTest::newRow("utf8") << QByteArray("K\xc3\xa4se.pel\n") << QString::fromUtf8("Käse.pel")
                           << QString();
@@ -55,14 +57,6 @@ void TestFieldReader::textFields() {
     FieldReader r(input);
     QCOMPARE(r.text(), std::optional<QString>(first));
     QCOMPARE(r.text().value_or(QString()), second);
-}
-
-void TestFieldReader::textThenNumbersAcrossLines() {
-    FieldReader r(" 1200  4500  6000  300 \r\n");
-    QList<double> values;
-    while (auto v = r.number())
-        values.append(*v);
-    QCOMPARE(values, (QList<double>{1200, 4500, 6000, 300}));
 }
 
 void TestFieldReader::lineReadsTheRawRest() {

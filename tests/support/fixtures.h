@@ -27,6 +27,9 @@ QByteArray collection(const QByteArray& header, const QList<QByteArray>& records
 using Placement = std::array<std::array<int, 3>, 7>;
 QByteArray record(int n, int x0, int y0, const Placement& pieces);
 
+// Records numbered 1 to count; figure n stands n pixels right of its reference corner.
+QList<QByteArray> numbered(int count);
+
 // A placement of seven pieces with their origins at the given offsets from (x, y).
 Placement spread(int x, int y);
 
