@@ -225,6 +225,13 @@ void TestStartup::windowsShowTheGameOnScreen() {
     QVERIFY(panel.x() >= main.x() + main.width());
     QCOMPARE(panel.y(), main.y());
     QVERIFY(QGuiApplication::primaryScreen()->availableGeometry().contains(main.pos()));
+    // Places stored by Exit come back at the next start.
+    Settings stored;
+    stored.positions = {1200, 4500, 6000, 300};
+    PlaceWindows(main, panel, stored);
+    QCOMPARE(panel.pos(), QPoint(80, 300));
+    QCOMPARE(main.pos(), QPoint(400, 20));
+    QCOMPARE(WindowPositions(main, panel), stored.positions);
 }
 
 QTEST_MAIN(TestStartup)
