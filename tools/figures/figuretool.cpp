@@ -460,8 +460,8 @@ double difficulty(const PieceGeometry::PieceSet& set, const Figure& f) {
     return edges / std::sqrt(area) + 0.6 * diagonalPieces;
 }
 
-// The figure as appending writes it, with its top left outline point at (60, 60).
-QByteArray record(const PieceGeometry::PieceSet& set, const Figure& f, int n) {
+// The least x and the least y of the figure's outline points.
+QPoint topLeft(const PieceGeometry::PieceSet& set, const Figure& f) {
     QPoint least(1 << 30, 1 << 30);
     for (const Placement& p : f.pieces) {
         for (const QPoint& q :
@@ -470,6 +470,12 @@ QByteArray record(const PieceGeometry::PieceSet& set, const Figure& f, int n) {
             least.setY(std::min(least.y(), q.y()));
         }
     }
+    return least;
+}
+
+// The figure as appending writes it, with its top left outline point at (60, 60).
+QByteArray record(const PieceGeometry::PieceSet& set, const Figure& f, int n) {
+    const QPoint least = topLeft(set, f);
     const QPoint shift = QPoint(60, 60) - least;
     std::array<std::int32_t, FigureFile::RecordFields> fields{n, 60, 60};
     for (const Placement& p : f.pieces) {
@@ -530,14 +536,7 @@ void drawPages(const QString& collectionPath, const QList<Figure>& figures,
 // The silhouette as a picture, so that two figures the player would see as the same shape
 // are caught even when their pieces lie differently.
 QByteArray silhouetteImage(const PieceGeometry::PieceSet& set, const Figure& f) {
-    QPoint least(1 << 30, 1 << 30);
-    for (const Placement& p : f.pieces) {
-        for (const QPoint& q :
-             PieceGeometry::placedOutline(set, p.piece, p.orient, p.at.x(), p.at.y())) {
-            least.setX(std::min(least.x(), q.x()));
-            least.setY(std::min(least.y(), q.y()));
-        }
-    }
+    const QPoint least = topLeft(set, f);
     QImage image(340, 340, QImage::Format_Grayscale8);
     image.fill(Qt::white);
     QPainter painter(&image);
