@@ -44,9 +44,9 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zederoru"));
     QApplication::setApplicationVersion(QStringLiteral("1.1"));
-    QApplication::setDesktopFileName(QStringLiteral("org.zederoru.Zederoru"));
+    QApplication::setDesktopFileName(QStringLiteral("org.zederoru.zederoru"));
     QApplication::setWindowIcon(
-        QIcon::fromTheme(QStringLiteral("org.zederoru.Zederoru"),
-                         QIcon(QStringLiteral(":/app/org.zederoru.Zederoru.svg"))));
+        QIcon::fromTheme(QStringLiteral("org.zederoru.zederoru"),
+                         QIcon(QStringLiteral(":/app/org.zederoru.zederoru.svg"))));
     return play(command);
 }

@@ -16,23 +16,23 @@ expect() {
 }
 expect bin/zederoru
 expect share/zederoru/PELORIN.pel
-expect share/applications/org.zederoru.Zederoru.desktop
-expect share/metainfo/org.zederoru.Zederoru.metainfo.xml
-expect share/mime/packages/org.zederoru.Zederoru.xml
-expect share/icons/hicolor/scalable/apps/org.zederoru.Zederoru.svg
+expect share/applications/org.zederoru.zederoru.desktop
+expect share/metainfo/org.zederoru.zederoru.metainfo.xml
+expect share/mime/packages/org.zederoru.zederoru.xml
+expect share/icons/hicolor/scalable/apps/org.zederoru.zederoru.svg
 for size in 16 24 32 48 64 128 256; do
-    expect "share/icons/hicolor/${size}x${size}/apps/org.zederoru.Zederoru.png"
+    expect "share/icons/hicolor/${size}x${size}/apps/org.zederoru.zederoru.png"
 done
 [ -e "$prefix/share/zederoru/icons" ] && { echo "icons belong in the resource, not in share"; fail=1; }
 
 if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$prefix/share/applications/org.zederoru.Zederoru.desktop" || fail=1
+    desktop-file-validate "$prefix/share/applications/org.zederoru.zederoru.desktop" || fail=1
 else
     echo "desktop-file-validate not installed: launcher not validated"
 fi
 if command -v appstreamcli >/dev/null; then
     appstreamcli validate --no-net --pedantic \
-        "$prefix/share/metainfo/org.zederoru.Zederoru.metainfo.xml" || fail=1
+        "$prefix/share/metainfo/org.zederoru.zederoru.metainfo.xml" || fail=1
 else
     echo "appstreamcli not installed: metadata not validated"
 fi
