@@ -86,7 +86,7 @@ int runWithoutWindow(const CommandLine& command, QTextStream& out, QTextStream& 
         out << HelpText;
         return 0;
     case CommandLine::Action::Version:
-        out << "Zederoru 1.1\n";
+        out << "Zederoru " ZEDERORU_VERSION "\n";
         return 0;
     case CommandLine::Action::Check:
         return check(command.collection, out, err);

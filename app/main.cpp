@@ -43,7 +43,7 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zederoru"));
-    QApplication::setApplicationVersion(QStringLiteral("1.1"));
+    QApplication::setApplicationVersion(QStringLiteral(ZEDERORU_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.zederoru.zederoru"));
     QApplication::setWindowIcon(
         QIcon::fromTheme(QStringLiteral("org.zederoru.zederoru"),

@@ -45,7 +45,7 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
     AboutText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     AboutText->viewport()->installEventFilter(this);
 
-    Label1 = new QLabel(QStringLiteral("Version 1.1"), this);
+    Label1 = new QLabel(QStringLiteral("Version " ZEDERORU_VERSION), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twipsRect(0, 1125, 5145, 300));
     Label1->setAutoFillBackground(true);

@@ -107,7 +107,7 @@ void TestCheckCommand::helpAndVersion_data() {
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("start");
-    QTest::newRow("version") << QStringList{"--version"} << 0 << "Zederoru 1.1\n";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "Zederoru " ZEDERORU_VERSION "\n";
     QTest::newRow("help") << QStringList{"--help"} << 0 << "Usage: zederoru [FILE.pel]\n";
     QTest::newRow("bad option") << QStringList{"--nonsense"} << 2 << "";
 }
