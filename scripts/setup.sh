@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and running Zederoru need, or the
-# packages named as arguments. Does nothing when they are all present already.
+# Installs the Debian packages that building, testing, running and packaging Zederoru need
+# (debian/control's Build-Depends among them), or the packages named as arguments. Does
+# nothing when they are all present already.
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config
           qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6
           gstreamer1.0-plugins-good
           desktop-file-utils appstream
-          xvfb xauth)
+          xvfb xauth
+          build-essential debhelper dpkg-dev fakeroot lintian)
 [ $# -gt 0 ] && packages=("$@")
 
 missing=()

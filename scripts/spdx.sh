@@ -20,7 +20,8 @@ case "${1:-}" in
     *) echo "usage: $0 [--fix]" >&2; exit 2 ;;
 esac
 
-if ! git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+# A copy of the tree inside another checkout (as the package build makes) is no checkout.
+if [ "$(git rev-parse --show-toplevel 2>/dev/null)" != "$(pwd -P)" ]; then
     echo "not a git checkout: no tracked files to check"
     exit 77
 fi

@@ -1,75 +1,27 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks that every file is where a Linux
-# desktop expects it, and that the launcher and metadata validate.
+# desktop expects it, that the launcher and metadata validate, and that the installed game
+# starts as a player without writing into the prefix.
+# Arguments: the build folder, the version, the installation's bin folder (relative).
 set -euo pipefail
 build="$1"
+version="$2"
+bindir="$3"
+source "$(dirname "$0")/installed_game.sh"
 prefix="$(mktemp -d)"
-trap 'rm -rf "$prefix"' EXIT
+trap 'chmod -R u+w "$prefix"; rm -rf "$prefix"' EXIT
 cmake --install "$build" --prefix "$prefix" >/dev/null
 
-fail=0
-expect() {
-    if [ ! -e "$prefix/$1" ]; then
-        echo "missing: $1"
-        fail=1
-    fi
-}
-expect bin/zederoru
-expect share/zederoru/PELORIN.pel
-expect share/applications/org.zederoru.zederoru.desktop
-expect share/metainfo/org.zederoru.zederoru.metainfo.xml
-expect share/mime/packages/org.zederoru.zederoru.xml
-expect share/icons/hicolor/scalable/apps/org.zederoru.zederoru.svg
-for size in 16 24 32 48 64 128 256; do
-    expect "share/icons/hicolor/${size}x${size}/apps/org.zederoru.zederoru.png"
-done
-[ -e "$prefix/share/zederoru/icons" ] && { echo "icons belong in the resource, not in share"; fail=1; }
+expect_files "$prefix" "$bindir"
+validate_metadata "$prefix" "$version"
+changelog="$(dirname "$0")/../../debian/changelog"
+[ "$(sed -n '1s/^zederoru (\([^)]*\)).*/\1/p' "$changelog")" = "$version" ] ||
+    { echo "debian/changelog does not start with version $version"; fail=1; }
 
-if command -v desktop-file-validate >/dev/null; then
-    desktop-file-validate "$prefix/share/applications/org.zederoru.zederoru.desktop" || fail=1
-else
-    echo "desktop-file-validate not installed: launcher not validated"
-fi
-if command -v appstreamcli >/dev/null; then
-    appstreamcli validate --no-net --pedantic \
-        "$prefix/share/metainfo/org.zederoru.zederoru.metainfo.xml" || fail=1
-else
-    echo "appstreamcli not installed: metadata not validated"
-fi
-
-# The installed game started as a normal player, the prefix read-only: it answers on the
-# command line, checks its own collection, and on its first start fills the player's data
-# folder without writing a byte into the prefix.
-player_home="$(mktemp -d)"
-trap 'rm -rf "$prefix" "$player_home"' EXIT
-as_player=()
-if [ "$(id -u)" -eq 0 ]; then
-    chown nobody "$player_home"
-    as_player=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
-fi
+# The prefix read-only, as a package installs it: the game writes only the player's folder.
 chmod 755 "$prefix"
 chmod -R a-w "$prefix"
-before="$(cd "$prefix" && find . -type f -exec md5sum {} + | sort)"
-run() {
-    env -i HOME="$player_home" XDG_RUNTIME_DIR="$player_home" QT_QPA_PLATFORM=offscreen \
-        "${as_player[@]}" "$prefix/bin/zederoru" "$@"
-}
-run --version | grep -qx "Zederoru 1.1" || { echo "--version does not answer"; fail=1; }
-run --check "$prefix/share/zederoru/PELORIN.pel" >/dev/null ||
-    { echo "the installed collection does not pass --check"; fail=1; }
-status=0
-run >/dev/null 2>&1 & game=$!
-sleep 3
-kill "$game" 2>/dev/null || status=$?
-wait "$game" 2>/dev/null || true
-[ $status -eq 0 ] || { echo "the installed game did not keep running"; fail=1; }
-data="$player_home/.local/share/Zederoru"
-for file in PELORIN.pel Zederoru.cfg Zederoru.htm; do
-    [ -s "$data/$file" ] || { echo "player's folder lacks $file"; fail=1; }
-done
-after="$(cd "$prefix" && find . -type f -exec md5sum {} + | sort)"
-[ "$before" = "$after" ] || { echo "the game changed its installed files"; fail=1; }
-[ -z "$(find "$prefix" -newer "$player_home" -print -quit)" ] ||
-    { echo "the game wrote into the prefix"; fail=1; }
-chmod -R u+w "$prefix"
+before="$(files_digest "$prefix")"
+check_player_start "$prefix/$bindir/zederoru" "$version"
+[ "$before" = "$(files_digest "$prefix")" ] || { echo "the game wrote into the prefix"; fail=1; }
 exit $fail
