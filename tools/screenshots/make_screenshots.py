@@ -158,7 +158,7 @@ def take_away(board, pieces, colours):
 def shoot(path):
     """The screen cut to everything that is not desktop, with a margin of desktop."""
     run("import", "-window", "root", "-strip", path + ".full.png")
-    run("/usr/bin/convert", path + ".full.png", "-trim", "+repage", "-bordercolor", DESKTOP,
+    run("convert", path + ".full.png", "-trim", "+repage", "-bordercolor", DESKTOP,
         "-border", str(MARGIN), "-strip", path)
     os.remove(path + ".full.png")
 
@@ -171,7 +171,7 @@ def play_and_shoot(figure, out):
     desktop = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     time.sleep(1)
     background = os.path.join(folder, "desktop.png")
-    run("/usr/bin/convert", "-size", "8x8", "xc:" + DESKTOP, background)
+    run("convert", "-size", "8x8", "xc:" + DESKTOP, background)
     # display sets the root window's background and exits with status 1 all the same.
     subprocess.run(["display", "-window", "root", background], check=False)
     env = dict(os.environ, HOME=folder)
