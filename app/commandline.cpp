@@ -1,8 +1,9 @@
 #include "commandline.h"
 
 #include "collection/collectioncheck.h"
+#include "platform/files.h"
+#include "puzzle/figurefile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -26,12 +27,13 @@ CommandLine usage(const QString& error) {
 }
 
 int check(const QString& path, QTextStream& out, QTextStream& err) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << "zederoru: cannot read " << path << ": " << file.errorString() << '\n';
+    QString why;
+    const std::optional<QByteArray> data = readRegularFile(path, FigureFile::MaxFileBytes, &why);
+    if (!data) {
+        err << "zederoru: cannot read " << path << ": " << why << '\n';
         return 1;
     }
-    const CollectionCheck::Result result = CollectionCheck::checkCollection(file.readAll());
+    const CollectionCheck::Result result = CollectionCheck::checkCollection(*data);
     const QString name = QFileInfo(path).fileName();
     for (const QString& line : CollectionCheck::reportLines(name, result))
         out << line << '\n';
@@ -64,10 +66,13 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 QStringList commandArguments(int argc, char* argv[]) {
     // Qt's own options (-platform offscreen, -style fusion, ...) are for the window system,
     // which reads them itself; with or without their value they are not ours.
-    static const QStringList withValue{"-platform", "-platformpluginpath", "-platformtheme",
-                                       "-plugin", "-qwindowgeometry", "-qwindowicon",
-                                       "-qwindowtitle", "-display", "-geometry", "-style",
-                                       "-stylesheet", "-session", "-qmljsdebugger"};
+    static const QStringList withValue{"-platform",        "-platformpluginpath",
+                                       "-platformtheme",   "-plugin",
+                                       "-qwindowgeometry", "-qwindowicon",
+                                       "-qwindowtitle",    "-display",
+                                       "-geometry",        "-style",
+                                       "-stylesheet",      "-session",
+                                       "-qmljsdebugger"};
     static const QStringList alone{"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {

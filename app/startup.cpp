@@ -3,6 +3,8 @@
 #include "platform/files.h"
 #include "puzzle/pelorin1.h"
 
+#include <QFileInfo>
+
 namespace {
 
 Settings settingsOf(const QString& path) {
@@ -15,11 +17,18 @@ void tellCannotStart(PELORIN1& game, const QString& text) {
     game.messages.MsgBox({text});
 }
 
+// Missing, or a file without content. Anything else that is there, a pipe, a device, a file
+// too large, goes to the readers, which say what is wrong with it.
+bool collectionMissing(const QString& path) {
+    const QFileInfo info(path);
+    return !info.exists() || (info.isFile() && FileSize(path) == 0);
+}
+
 bool loadCollection(PELORIN1& game) {
     const QString path = game.FigureFilePath;
-    if (FileSize(path) == 0) {
-        tellCannotStart(game, QStringLiteral("Pelorin shapes file not found:") + game.NewLine +
-                                  path);
+    if (collectionMissing(path)) {
+        tellCannotStart(game,
+                        QStringLiteral("Pelorin shapes file not found:") + game.NewLine + path);
         return false;
     }
     QString why;
@@ -30,8 +39,8 @@ bool loadCollection(PELORIN1& game) {
     if (result == PELORIN1::LoadResult::Ok)
         return true;
     if (result != PELORIN1::LoadResult::TooMany) // the reader has told the player itself
-        tellCannotStart(game, QStringLiteral("Pelorin shapes file cannot be read:") +
-                                  game.NewLine + path + game.NewLine + why);
+        tellCannotStart(game, QStringLiteral("Pelorin shapes file cannot be read:") + game.NewLine +
+                                  path + game.NewLine + why);
     return false;
 }
 

@@ -99,7 +99,7 @@ void TestStartup::badSettingsStartOnDefaults_data() {
     QTest::newRow("binary") << QByteArray("\0\x01\xff\xfe,\0\r\n\x80", 9) << 1 << false;
     QTest::newRow("no name") << QByteArray("\r\n 15  30  45  60 \r\n") << 1 << true;
     QTest::newRow("a folder named") << QByteArray("..\r\n") << 1 << false;
-    QTest::newRow("huge") << QByteArray(3 << 20, 'x') << 1 << false;
+    QTest::newRow("huge") << QByteArray(3 << 20, 'x') << 0 << false;
 }
 
 // A settings file that is no use never stops the game: it starts on the default collection,

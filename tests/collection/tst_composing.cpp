@@ -3,6 +3,7 @@
 #include "support/fixtures.h"
 
 #include <QFile>
+#include <QStorageInfo>
 #include <QTest>
 #include <sys/mount.h>
 
@@ -416,21 +417,25 @@ void TestComposing::realFullDisk() {
         ~Unmount() { ::umount2(QFile::encodeName(at).constData(), MNT_DETACH); }
     } unmount{mountPoint.path()};
     const QString path = mountPoint.filePath(QStringLiteral("PELORIN.pel"));
-    writeFile(path, twoFigures());
+    const QByteArray figures = collection(syntheticHeader(), numbered(150));
+    writeFile(path, figures);
+    QVERIFY(g->start(figures));
     g->p.FigureFilePath = path;
-    // Fill every block that is left.
+    // Leave room for half the new file, so that the disk fills part-way through the write.
     QFile filler(mountPoint.filePath(QStringLiteral("filler")));
     QVERIFY(filler.open(QIODevice::WriteOnly));
     const QByteArray block(4096, 'x');
-    while (filler.write(block) == block.size() && filler.flush()) {
+    while (QStorageInfo(mountPoint.path()).bytesFree() > figures.size() / 2 &&
+           filler.write(block) == block.size() && filler.flush()) {
     }
     filler.close();
     g->arrange(grid(20, 20));
     AppendFigure(g->p);
     QCOMPARE(g->messages.texts().size(), 2);
-    QVERIFY2(g->messages.texts().last().contains(path), qPrintable(g->messages.texts().last()));
-    expectUnchanged();
-    QCOMPARE(readFile(path), twoFigures());
+    const QString told = g->messages.texts().last();
+    QVERIFY2(told.contains(path) && told.contains(QStringLiteral("No space left on device")),
+             qPrintable(told));
+    QCOMPARE(readFile(path), figures);
 }
 
 QTEST_MAIN(TestComposing)
