@@ -133,10 +133,12 @@ std::optional<Removal> withoutFigure(const QByteArray& data, int figure, QString
             text = labelField(text);
         else if (isFigure && i >= layout->headerLines)
             text = renumbered(text, k < figure ? k : k - 1);
-        // The line before the removed one takes the removed one's line end: a CR that would
-        // meet an LF after the removed line cannot join it into one line end.
-        const int endOf = i + 1 == gone ? gone : i;
-        removal.content += text + lineEndOf(data, layout->lines.at(endOf));
+        removal.content += text + lineEndOf(data, line);
+        // A lone CR before the removed line must not meet an LF after it and become one
+        // line end with it.
+        if (i + 1 == gone && removal.content.endsWith('\r') &&
+            data.mid(layout->lines.at(gone).next, 1) == "\n")
+            removal.content += '\n';
     }
     return removal;
 }
