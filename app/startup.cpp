@@ -18,10 +18,10 @@ void tellCannotStart(PELORIN1& game, const QString& text) {
 }
 
 // Missing, or a file without content. Anything else that is there, a pipe, a device, a file
-// too large, goes to the readers, which say what is wrong with it.
+// too large or unreadable, goes to the readers, which say what is wrong with it.
 bool collectionMissing(const QString& path) {
     const QFileInfo info(path);
-    return !info.exists() || (info.isFile() && FileSize(path) == 0);
+    return !info.exists() || (info.isFile() && info.size() == 0);
 }
 
 bool loadCollection(PELORIN1& game) {

@@ -7,21 +7,36 @@
 
 #include "support/writerproperties.h"
 
+#include <QList>
 #include <cstdio>
 #include <cstdlib>
 
+namespace {
+
+void check(const QString& broken) {
+    if (broken.isEmpty())
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(broken));
+    std::abort();
+}
+
+} // namespace
+
+// Append, and Remove of the figure that the last byte picks.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     QByteArray bytes = bytesOf(data, size);
-    if (!bytes.isEmpty() && !loaderAccepts(bytes)) {
+    std::optional<int> figures = loadedFigures(bytes);
+    if (!bytes.isEmpty() && !figures) {
         static const QList<QByteArray> ends{"\r\n", "\n", "\r", "\r\r\n", "\n\r"};
         const auto choice = static_cast<unsigned char>(bytes.at(0));
         bytes = reformattedCollection(ends.at(choice % ends.size()),
                                       static_cast<int>(choice / ends.size() % 8), bytes.mid(1));
+        figures = loadedFigures(bytes);
     }
-    const QString broken = brokenWriterPromise(bytes);
-    if (!broken.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(broken));
-        std::abort();
-    }
+    if (!figures)
+        return 0;
+    check(brokenAppendPromise(bytes));
+    if (*figures > 0)
+        check(brokenRemovePromise(bytes, static_cast<unsigned char>(bytes.back()) % *figures + 1));
     return 0;
 }

@@ -61,6 +61,18 @@ QByteArray randomCollection(QRandomGenerator& random) {
     return out;
 }
 
+// The promises of Append, and of Remove of the first, a middle and the last figure.
+QString brokenPromise(const QByteArray& data) {
+    const std::optional<int> count = loadedFigures(data);
+    if (!count)
+        return QStringLiteral("the loader refuses it");
+    QString broken = brokenAppendPromise(data);
+    for (int k : {1, *count / 2 + 1, *count})
+        if (broken.isEmpty() && k >= 1 && k <= *count)
+            broken = brokenRemovePromise(data, k);
+    return broken;
+}
+
 } // namespace
 
 class TestWriterProperties : public QObject {
@@ -102,8 +114,7 @@ void TestWriterProperties::lineStructures_data() {
 
 void TestWriterProperties::lineStructures() {
     QFETCH(QByteArray, data);
-    QVERIFY(loaderAccepts(data));
-    const QString broken = brokenWriterPromise(data);
+    const QString broken = brokenPromise(data);
     QVERIFY2(broken.isEmpty(), qPrintable(broken));
 }
 
@@ -111,8 +122,7 @@ void TestWriterProperties::randomlyReformattedCollections() {
     QRandomGenerator random(15);
     for (int i = 0; i < 300; ++i) {
         const QByteArray data = randomCollection(random);
-        QVERIFY2(loaderAccepts(data), data.constData());
-        const QString broken = brokenWriterPromise(data);
+        const QString broken = brokenPromise(data);
         QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("variant %1: ").arg(i) + broken));
     }
 }
@@ -125,11 +135,10 @@ void TestWriterProperties::aPieceSetLineThatReadsAsAFigureStays() {
     for (int i = 0; i < 60; ++i)
         lines.insert(7, QByteArray());
     const QByteArray data = lines.join("\r\n") + "\r\n";
-    QVERIFY(loaderAccepts(data));
     QString why;
     QVERIFY(!CollectionFile::withoutFigure(data, 1, &why));
     QVERIFY2(why.contains(QStringLiteral("piece set")), qPrintable(why));
-    QVERIFY2(brokenWriterPromise(data).isEmpty(), qPrintable(brokenWriterPromise(data)));
+    QVERIFY2(brokenPromise(data).isEmpty(), qPrintable(brokenPromise(data)));
 }
 
 QTEST_MAIN(TestWriterProperties)

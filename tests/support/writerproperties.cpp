@@ -133,24 +133,21 @@ QString removeFigure(const QByteArray& data, const Reading& before, int k) {
 
 } // namespace
 
-bool loaderAccepts(const QByteArray& data) {
-    return readAsLoader(data).has_value();
+std::optional<int> loadedFigures(const QByteArray& data) {
+    const std::optional<Reading> reading = readAsLoader(data);
+    if (!reading)
+        return std::nullopt;
+    return static_cast<int>(reading->figures.size());
 }
 
-QString brokenWriterPromise(const QByteArray& data) {
+QString brokenAppendPromise(const QByteArray& data) {
     const std::optional<Reading> before = readAsLoader(data);
-    if (!before)
-        return {};
-    if (const QString broken = appendThenRemove(data, *before); !broken.isEmpty())
-        return broken;
-    const auto count = static_cast<int>(before->figures.size());
-    for (int k : {1, count / 2 + 1, count}) {
-        if (k < 1 || k > count)
-            continue;
-        if (const QString broken = removeFigure(data, *before, k); !broken.isEmpty())
-            return broken;
-    }
-    return {};
+    return before ? appendThenRemove(data, *before) : QStringLiteral("the loader refuses it");
+}
+
+QString brokenRemovePromise(const QByteArray& data, int k) {
+    const std::optional<Reading> before = readAsLoader(data);
+    return before ? removeFigure(data, *before, k) : QStringLiteral("the loader refuses it");
 }
 
 QByteArray reformattedCollection(const QByteArray& lineEnd, int blankEvery,
