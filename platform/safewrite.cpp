@@ -144,7 +144,8 @@ void flushFolder(const QString& target) {
     ::close(fd);
 }
 
-QString lockFailure(QLockFile::LockError error) {
+// errnum: what the system last said while the lock was tried, 0 when nothing.
+QString lockFailure(QLockFile::LockError error, int errnum) {
     switch (error) {
     case QLockFile::LockFailedError:
         return QStringLiteral("it is busy: another Zederoru is changing it; try again in a "
@@ -155,7 +156,9 @@ QString lockFailure(QLockFile::LockError error) {
     case QLockFile::UnknownError:
         break;
     }
-    return QStringLiteral("its lock file cannot be created beside it");
+    // A full disk or a folder that has gone: the system's own words say it best.
+    return errnum != 0 ? systemError(errnum)
+                       : QStringLiteral("its lock file cannot be created beside it");
 }
 
 } // namespace
@@ -173,9 +176,10 @@ bool FileLock::acquire(QString* why) {
     QElapsedTimer waited;
     waited.start();
     // Short, uneven pauses: two games taking turns never fall into step.
+    errno = 0;
     while (!lock_.tryLock(0)) {
         if (lock_.error() != QLockFile::LockFailedError || waited.elapsed() >= LockWaitMs)
-            return fail(why, lockFailure(lock_.error()));
+            return fail(why, lockFailure(lock_.error(), errno));
         QThread::msleep(QRandomGenerator::global()->bounded(5, 30));
     }
     return true;

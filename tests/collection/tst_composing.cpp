@@ -84,6 +84,7 @@ private slots:
     void fileSystemFailuresChangeNothing_data();
     void fileSystemFailuresChangeNothing();
     void diskFullAtEveryPointOfTheRewrite();
+    void realFullDisk_data();
     void realFullDisk();
 
 private:
@@ -441,7 +442,14 @@ void TestComposing::diskFullAtEveryPointOfTheRewrite() {
     QCOMPARE(g->collectionBytes().size(), whole);
 }
 
+void TestComposing::realFullDisk_data() {
+    QTest::addColumn<bool>("roomLeft");
+    QTest::newRow("full part-way through the write") << true;
+    QTest::newRow("full before the lock file") << false;
+}
+
 void TestComposing::realFullDisk() {
+    QFETCH(bool, roomLeft);
     QTemporaryDir mountPoint;
     if (::mount("tmpfs", QFile::encodeName(mountPoint.path()).constData(), "tmpfs", 0,
                 "size=64k") != 0)
@@ -455,11 +463,12 @@ void TestComposing::realFullDisk() {
     writeFile(path, figures);
     QVERIFY(g->start(figures));
     g->p.FigureFilePath = path;
-    // Leave room for half the new file, so that the disk fills part-way through the write.
+    // Room for half the new file, so that the disk fills part-way through the write, or none.
     QFile filler(mountPoint.filePath(QStringLiteral("filler")));
     QVERIFY(filler.open(QIODevice::WriteOnly));
     const QByteArray block(4096, 'x');
-    while (QStorageInfo(mountPoint.path()).bytesFree() > figures.size() / 2 &&
+    const qint64 room = roomLeft ? figures.size() / 2 : 0;
+    while (QStorageInfo(mountPoint.path()).bytesFree() > room &&
            filler.write(block) == block.size() && filler.flush()) {
     }
     filler.close();
