@@ -25,18 +25,19 @@ void check(const QString& broken) {
 // Append, and Remove of the figure that the last byte picks.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     QByteArray bytes = bytesOf(data, size);
-    std::optional<int> figures = loadedFigures(bytes);
-    if (!bytes.isEmpty() && !figures) {
+    std::optional<LoaderReading> before = readAsLoader(bytes);
+    if (!bytes.isEmpty() && !before) {
         static const QList<QByteArray> ends{"\r\n", "\n", "\r", "\r\r\n", "\n\r"};
         const auto choice = static_cast<unsigned char>(bytes.at(0));
         bytes = reformattedCollection(ends.at(choice % ends.size()),
                                       static_cast<int>(choice / ends.size() % 8), bytes.mid(1));
-        figures = loadedFigures(bytes);
+        before = readAsLoader(bytes);
     }
-    if (!figures)
+    if (!before)
         return 0;
-    check(brokenAppendPromise(bytes));
-    if (*figures > 0)
-        check(brokenRemovePromise(bytes, static_cast<unsigned char>(bytes.back()) % *figures + 1));
+    check(brokenByAppend(bytes, *before));
+    if (const auto figures = static_cast<int>(before->figures.size()); figures > 0)
+        check(
+            brokenByRemove(bytes, *before, static_cast<unsigned char>(bytes.back()) % figures + 1));
     return 0;
 }

@@ -13,27 +13,6 @@ namespace {
 
 using FigureFile::Record;
 
-// What the loader finds in a collection.
-struct Reading {
-    FigureFile::PieceSetFields header;
-    std::optional<QByteArray> label; // line 65's first text field, when there is a line 65
-    QList<Record> figures;
-};
-
-std::optional<Reading> readAsLoader(const QByteArray& data) {
-    QString why;
-    const std::optional<FigureFile::PieceSetFields> header = FigureFile::parseHeader(data, &why);
-    FigureFile::ReadError error = FigureFile::ReadError::None;
-    const FigureFile::Figures figures = FigureFile::readFigures(data, &error);
-    if (!header || error != FigureFile::ReadError::None || data.size() > FigureFile::MaxFileBytes)
-        return std::nullopt;
-    const QList<QByteArray> lines = FigureFile::splitLines(data);
-    std::optional<QByteArray> label;
-    if (lines.size() > FigureFile::HeaderLines)
-        label = FieldReader(lines.at(FigureFile::HeaderLines)).textBytes().value_or("");
-    return Reading{*header, label, figures.records};
-}
-
 // Figures compared as the loader uses them: a record's number only has to be above 0,
 // which every figure's is.
 bool sameFigures(const QList<Record>& a, const QList<Record>& b) {
@@ -42,8 +21,8 @@ bool sameFigures(const QList<Record>& a, const QList<Record>& b) {
     });
 }
 
-QString compare(const QString& step, const Reading& expected, const QByteArray& written) {
-    const std::optional<Reading> got = readAsLoader(written);
+QString compare(const QString& step, const LoaderReading& expected, const QByteArray& written) {
+    const std::optional<LoaderReading> got = readAsLoader(written);
     if (!got)
         return step + QStringLiteral(": the loader refuses the file written");
     if (!(got->header == expected.header))
@@ -88,7 +67,23 @@ std::array<std::int32_t, FigureFile::RecordFields> newFigure() {
             0, 108, 60, 0, 156, 156, 2, 156, 60,  2, 156, 108};
 }
 
-QString appendThenRemove(const QByteArray& data, const Reading& before) {
+} // namespace
+
+std::optional<LoaderReading> readAsLoader(const QByteArray& data) {
+    QString why;
+    const std::optional<FigureFile::PieceSetFields> header = FigureFile::parseHeader(data, &why);
+    FigureFile::ReadError error = FigureFile::ReadError::None;
+    const FigureFile::Figures figures = FigureFile::readFigures(data, &error);
+    if (!header || error != FigureFile::ReadError::None || data.size() > FigureFile::MaxFileBytes)
+        return std::nullopt;
+    const QList<QByteArray> lines = FigureFile::splitLines(data);
+    std::optional<QByteArray> label;
+    if (lines.size() > FigureFile::HeaderLines)
+        label = FieldReader(lines.at(FigureFile::HeaderLines)).textBytes().value_or("");
+    return LoaderReading{*header, label, figures.records};
+}
+
+QString brokenByAppend(const QByteArray& data, const LoaderReading& before) {
     QString why;
     const std::optional<QByteArray> appended = CollectionFile::withRecord(data, newFigure(), &why);
     const auto count = static_cast<int>(before.figures.size());
@@ -96,7 +91,7 @@ QString appendThenRemove(const QByteArray& data, const Reading& before) {
         return appended ? QStringLiteral("append: a full collection took another figure") : "";
     if (!appended)
         return QStringLiteral("append refused: ") + why;
-    Reading grown = before;
+    LoaderReading grown = before;
     Record added{};
     const auto fields = newFigure();
     std::copy(fields.begin(), fields.end(), added.begin());
@@ -111,12 +106,12 @@ QString appendThenRemove(const QByteArray& data, const Reading& before) {
         CollectionFile::withoutFigure(*appended, count + 1, &why);
     if (!removed || !removed->removed)
         return QStringLiteral("removing the appended figure refused: ") + why;
-    Reading shrunk = grown;
+    LoaderReading shrunk = grown;
     shrunk.figures = before.figures;
     return compare(QStringLiteral("append, then remove"), shrunk, removed->content);
 }
 
-QString removeFigure(const QByteArray& data, const Reading& before, int k) {
+QString brokenByRemove(const QByteArray& data, const LoaderReading& before, int k) {
     QString why;
     const std::optional<CollectionFile::Removal> removed =
         CollectionFile::withoutFigure(data, k, &why);
@@ -125,29 +120,10 @@ QString removeFigure(const QByteArray& data, const Reading& before, int k) {
     if (!removed)
         return line < layout->headerLines ? QString()
                                           : QStringLiteral("remove %1 refused: ").arg(k) + why;
-    Reading expected = before;
+    LoaderReading expected = before;
     expected.figures.removeAt(k - 1);
     const QString broken = compare(QStringLiteral("remove %1").arg(k), expected, removed->content);
     return broken.isEmpty() ? keptLines(data, removed->content, line) : broken;
-}
-
-} // namespace
-
-std::optional<int> loadedFigures(const QByteArray& data) {
-    const std::optional<Reading> reading = readAsLoader(data);
-    if (!reading)
-        return std::nullopt;
-    return static_cast<int>(reading->figures.size());
-}
-
-QString brokenAppendPromise(const QByteArray& data) {
-    const std::optional<Reading> before = readAsLoader(data);
-    return before ? appendThenRemove(data, *before) : QStringLiteral("the loader refuses it");
-}
-
-QString brokenRemovePromise(const QByteArray& data, int k) {
-    const std::optional<Reading> before = readAsLoader(data);
-    return before ? removeFigure(data, *before, k) : QStringLiteral("the loader refuses it");
 }
 
 QByteArray reformattedCollection(const QByteArray& lineEnd, int blankEvery,
