@@ -66,13 +66,10 @@ CommandLine parseCommandLine(const QStringList& arguments) {
 QStringList commandArguments(int argc, char* argv[]) {
     // Qt's own options (-platform offscreen, -style fusion, ...) are for the window system,
     // which reads them itself; with or without their value they are not ours.
-    static const QStringList withValue{"-platform",        "-platformpluginpath",
-                                       "-platformtheme",   "-plugin",
-                                       "-qwindowgeometry", "-qwindowicon",
-                                       "-qwindowtitle",    "-display",
-                                       "-geometry",        "-style",
-                                       "-stylesheet",      "-session",
-                                       "-qmljsdebugger"};
+    static const QStringList withValue{"-platform", "-platformpluginpath", "-platformtheme",
+                                       "-plugin", "-qwindowgeometry", "-qwindowicon",
+                                       "-qwindowtitle", "-display", "-geometry", "-style",
+                                       "-stylesheet", "-session", "-qmljsdebugger"};
     static const QStringList alone{"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {

@@ -27,8 +27,8 @@ bool collectionMissing(const QString& path) {
 bool loadCollection(PELORIN1& game) {
     const QString path = game.FigureFilePath;
     if (collectionMissing(path)) {
-        tellCannotStart(game,
-                        QStringLiteral("Pelorin shapes file not found:") + game.NewLine + path);
+        tellCannotStart(game, QStringLiteral("Pelorin shapes file not found:") + game.NewLine +
+                                  path);
         return false;
     }
     QString why;
@@ -39,8 +39,8 @@ bool loadCollection(PELORIN1& game) {
     if (result == PELORIN1::LoadResult::Ok)
         return true;
     if (result != PELORIN1::LoadResult::TooMany) // the reader has told the player itself
-        tellCannotStart(game, QStringLiteral("Pelorin shapes file cannot be read:") + game.NewLine +
-                                  path + game.NewLine + why);
+        tellCannotStart(game, QStringLiteral("Pelorin shapes file cannot be read:") +
+                                  game.NewLine + path + game.NewLine + why);
     return false;
 }
 

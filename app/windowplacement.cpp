@@ -14,8 +14,9 @@ QPoint pixelsOf(float left, float top) {
 
 bool onSomeScreen(const QRect& frame) {
     const QList<QScreen*> screens = QGuiApplication::screens();
-    return std::any_of(screens.begin(), screens.end(),
-                       [&](const QScreen* s) { return s->availableGeometry().intersects(frame); });
+    return std::any_of(screens.begin(), screens.end(), [&](const QScreen* s) {
+        return s->availableGeometry().intersects(frame);
+    });
 }
 
 // The panel's menu is reached through its title bar: a stored place must leave a grip of

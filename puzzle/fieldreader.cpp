@@ -19,8 +19,8 @@ std::optional<double> parseNumber(const QByteArray& field) {
     if (t.isEmpty())
         return std::nullopt;
     for (char c : t) {
-        const bool allowed =
-            (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' || c == 'e' || c == 'E';
+        const bool allowed = (c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.' ||
+                             c == 'e' || c == 'E';
         if (!allowed)
             return std::nullopt;
     }

@@ -52,8 +52,8 @@ QByteArray collection(const QByteArray& header, const QList<QByteArray>& records
 }
 
 QByteArray record(int n, int x0, int y0, const Placement& pieces) {
-    QByteArray out =
-        QByteArray::number(n) + "," + QByteArray::number(x0) + "," + QByteArray::number(y0);
+    QByteArray out = QByteArray::number(n) + "," + QByteArray::number(x0) + "," +
+                     QByteArray::number(y0);
     for (const auto& piece : pieces)
         for (int v : piece)
             out += "," + QByteArray::number(v);
