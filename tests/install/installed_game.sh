@@ -30,27 +30,25 @@ validate_metadata() {
     grep -q "<release version=\"$2\"" "$metainfo" || { echo "no release $2 in the metadata"; fail=1; }
 }
 
-# run_as_player HOME PROGRAM ARGUMENT...: with nothing of the caller's environment, and as
-# nobody when the caller is root.
-run_as_player() {
-    local home="$1" as_nobody=()
-    shift
-    [ "$(id -u)" -ne 0 ] || as_nobody=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
-    env -i HOME="$home" XDG_RUNTIME_DIR="$home" QT_QPA_PLATFORM=offscreen "${as_nobody[@]}" "$@"
-}
-
 # check_player_start PROGRAM VERSION: the installed game, started as a player in a fresh
-# home, answers on the command line, passes its own collection through --check, keeps
-# running, and fills the player's data folder on its first start.
+# home (as nobody when the caller is root), answers on the command line, passes its own
+# collection through --check, keeps running, and fills the player's data folder on its
+# first start.
 check_player_start() {
     local program="$1" version="$2" home game status=0 file
     home="$(mktemp -d)"
-    [ "$(id -u)" -ne 0 ] || chown nobody "$home"
-    run_as_player "$home" "$program" --version | grep -qx "Zederoru $version" ||
+    local player=(env -i HOME="$home" XDG_RUNTIME_DIR="$home" QT_QPA_PLATFORM=offscreen)
+    if [ "$(id -u)" -eq 0 ]; then
+        chown nobody "$home"
+        player+=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
+    fi
+    "${player[@]}" "$program" --version | grep -qx "Zederoru $version" ||
         { echo "--version does not answer"; fail=1; }
-    run_as_player "$home" "$program" --check "$(dirname "$program")/../share/zederoru/PELORIN.pel" \
+    "${player[@]}" "$program" --check "$(dirname "$program")/../share/zederoru/PELORIN.pel" \
         >/dev/null || { echo "the installed collection does not pass --check"; fail=1; }
-    run_as_player "$home" "$program" >/dev/null 2>&1 &
+    # A plain command, not a function, in the background: env and setpriv hand their process
+    # over to the game, so $! is the game itself and kill ends it.
+    "${player[@]}" "$program" >/dev/null 2>&1 &
     game=$!
     sleep 3
     kill "$game" 2>/dev/null || status=$?
