@@ -34,10 +34,14 @@ void GameWindows::connectPanel() {
     c.saveAs = [this, &p] { SaveFigureFileAs(p, dialogs); };
     c.open = [this, &p] { OpenFigureFile(p, dialogs); };
     c.exit = [this, &p] { ExitGame(p, main, panel); };
+    QObject::connect(&main, &FormMain::unloaded, &panel, &Form1::gameEnded);
+    QObject::connect(&allShapes, &AllShapes::hidden, &panel, &Form1::giveFocusToMain);
 }
 
+// The board window comes up last and active: the keys work from the start.
 void GameWindows::show(const Settings& settings) {
     PlaceWindows(main, panel, settings);
-    main.show();
     panel.show();
+    main.show();
+    panel.giveFocusToMain();
 }

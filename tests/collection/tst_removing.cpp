@@ -91,6 +91,7 @@ void TestRemoving::removesAndRenumbers() {
     QCOMPARE(g->messages.texts(),
              QStringList{QStringLiteral("Remove this Pelorin ( %1) ?").arg(current)});
     QCOMPARE(g->messages.shown.first().buttons, MessageBoxes::Buttons::YesNo);
+    QVERIFY(g->messages.shown.first().defaultNo); // Enter must not delete a figure
     const QByteArray expected = withLabel("Test figures", figures(left));
     QCOMPARE(g->collectionBytes(), expected);
     QCOMPARE(readFile(QDir::current().filePath(QStringLiteral("PelFile.tmp"))), expected);
