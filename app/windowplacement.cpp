@@ -14,9 +14,29 @@ QPoint pixelsOf(float left, float top) {
 
 bool onSomeScreen(const QRect& frame) {
     const QList<QScreen*> screens = QGuiApplication::screens();
-    return std::any_of(screens.begin(), screens.end(), [&](const QScreen* s) {
-        return s->availableGeometry().intersects(frame);
-    });
+    return std::any_of(screens.begin(), screens.end(),
+                       [&](const QScreen* s) { return s->availableGeometry().intersects(frame); });
+}
+
+// Stored and restored is the place of the client area: the window manager's frame is not
+// known before a window is shown, and a frame place taken for a client place would move the
+// window by the frame's size at every start.
+void placeClientAt(QWidget& window, QPoint at) {
+    window.setGeometry(QRect(at, window.size()));
+}
+
+// The frame the window manager gives a window: the same for every window of the game.
+QMargins frameOf(const QWidget& window) {
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+bool withinOneScreen(const QRect& frame) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(),
+                       [&](const QScreen* s) { return s->availableGeometry().contains(frame); });
 }
 
 void placeSideBySide(QWidget& main, QWidget& panel) {
@@ -26,8 +46,8 @@ void placeSideBySide(QWidget& main, QWidget& panel) {
     const int width = main.width() + gap + panel.width();
     const int left = area.left() + std::max(0, (area.width() - width) / 2);
     const int top = area.top() + std::max(0, (area.height() - main.height()) / 3);
-    main.move(left, top);
-    panel.move(left + main.frameGeometry().width() + gap, top);
+    placeClientAt(main, QPoint(left, top));
+    placeClientAt(panel, QPoint(left + main.width() + gap, top));
 }
 
 } // namespace
@@ -39,8 +59,8 @@ void PlaceWindows(QWidget& main, QWidget& panel, const Settings& settings) {
         const QPoint mainAt = pixelsOf(p[2], p[3]);
         if (onSomeScreen(QRect(panelAt, panel.size())) &&
             onSomeScreen(QRect(mainAt, main.size()))) {
-            panel.move(panelAt);
-            main.move(mainAt);
+            placeClientAt(panel, panelAt);
+            placeClientAt(main, mainAt);
             return;
         }
     }
@@ -50,6 +70,26 @@ void PlaceWindows(QWidget& main, QWidget& panel, const Settings& settings) {
 std::array<float, 4> WindowPositions(const QWidget& main, const QWidget& panel) {
     const auto twipsX = static_cast<float>(TwipsPerPixelX());
     const auto twipsY = static_cast<float>(TwipsPerPixelY());
-    return {static_cast<float>(panel.x()) * twipsX, static_cast<float>(panel.y()) * twipsY,
-            static_cast<float>(main.x()) * twipsX, static_cast<float>(main.y()) * twipsY};
+    const QPoint p = panel.geometry().topLeft();
+    const QPoint m = main.geometry().topLeft();
+    return {static_cast<float>(p.x()) * twipsX, static_cast<float>(p.y()) * twipsY,
+            static_cast<float>(m.x()) * twipsX, static_cast<float>(m.y()) * twipsY};
+}
+
+void PlaceBeside(QWidget& window, const QWidget& main, const QWidget& panel) {
+    const QMargins frame = frameOf(panel);
+    const QSize outer = window.size().grownBy(frame);
+    const QRect p = panel.frameGeometry();
+    const QRect m = main.frameGeometry();
+    const int gap = 16;
+    const std::array<QPoint, 4> corners{
+        QPoint(p.right() + 1 + gap, p.top()), QPoint(p.left() - gap - outer.width(), p.top()),
+        QPoint(m.right() + 1 + gap, m.top()), QPoint(m.left() - gap - outer.width(), m.top())};
+    for (const QPoint& corner : corners) {
+        const QRect place(corner, outer);
+        if (withinOneScreen(place) && !place.intersects(p) && !place.intersects(m)) {
+            placeClientAt(window, corner + QPoint(frame.left(), frame.top()));
+            return;
+        }
+    }
 }

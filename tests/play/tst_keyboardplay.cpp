@@ -132,6 +132,18 @@ private slots:
         QVERIFY(marked(3));
     }
 
+    // Solving locks the board while the congratulation shows, which takes its focus; play
+    // goes on afterwards, and the keys with it.
+    void keysStayWithTheBoardAfterASolvedFigure() {
+        QTRY_COMPARE(QApplication::focusWidget(), b->board());
+        b->layFigure(1, 60, 60);
+        bool locked = false;
+        b->messages.whileShown = [&] { locked = !b->board()->isEnabled(); };
+        b->drag(b->at(6), b->at(6) + QPoint(2, 0));
+        QVERIFY(locked);
+        QCOMPARE(QApplication::focusWidget(), b->board());
+    }
+
     void tabWhileDraggingIsIgnored() {
         const QPoint from = b->at(0);
         b->press(Qt::LeftButton, from);
