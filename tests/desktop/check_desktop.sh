@@ -35,7 +35,7 @@ finish() {
         echo "openbox said:"
         cat "$work/openbox.log"
     fi
-    [ -n "${KEEP:-}" ] && cp -r "$work" /tmp/i14kept; rm -rf "$work"
+    rm -rf "$work"
 }
 trap finish EXIT
 
