@@ -107,6 +107,11 @@ close_panel() {
     wait_until 10 game_ended
 }
 
+stop_game() {
+    kill "$game_pid" 2>/dev/null || true
+    wait "$game_pid" 2>/dev/null || true
+}
+
 # The client areas' top left corners of the panel and the board window.
 places() {
     local w
@@ -141,12 +146,13 @@ wait_until 10 wm_ready
 view_all=(189 106)
 reset=(90 52)
 target=(120 250)
-print=1 help=4 about=5
+print=1 help=4 about=5 exit_item=6
 
-start_game
-first_places="$(places)"
+start_game || { echo "FAIL  the game starts"; exit 1; }
 check "keys reach the board at start-up" keys_reach_board
 
+xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+wait_until 5 is_active "$main_name" || true
 xdotool mousemove --window "$panel" "${reset[@]}"
 sleep 0.2
 xdotool mousemove --window "$panel" $((reset[0] + 2)) $((reset[1] + 1))
@@ -174,19 +180,25 @@ check "keys reach the board after About" closes_and_returns_keys 'About Zederoru
 menu_item "$print"
 check "keys reach the board after Print" closes_and_returns_keys 'Print Shapes'
 
+rm -f "$game/Zederoru.cfg"
 check "closing the panel ends the game" close_panel
 check "closing the panel stores the places as Exit does" \
     grep -qv -- '^-1' <(sed -n 2p "$game/Zederoru.cfg")
+stop_game
 
-for run in $(seq 2 10); do
-    start_game
-    close_panel || break
+# Ten starts, each ended by the menu's Exit, leave the windows where they were.
+before=""
+for run in $(seq 10); do
+    start_game || break
+    [ -n "$before" ] || before="$(places)"
+    menu_item "$exit_item" && wait_until 10 game_ended || break
 done
+stop_game
 start_game
-check "the windows stand where they stood after ten starts" \
-    test "$(places)" = "$first_places"
-echo "      places of panel and board: $first_places-> $(places)"
-close_panel
+after="$(places)"
+check "the windows stand where they stood, ten starts later" test "$after" = "$before"
+echo "      client areas of panel and board: $before-> $after"
+stop_game
 
 # A figure that the pieces at home already form once piece 3 is turned: a drop solves it.
 {
@@ -199,7 +211,7 @@ xdotool mousemove --window "$main" 60 60 mousedown 1 mousemove --window "$main" 
 check "a drop that solves the figure congratulates" wait_until 5 is_not_active "$main_name"
 xdotool key Return
 check "keys reach the board after the congratulation" keys_reach_board
-close_panel
+stop_game
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"
