@@ -13,8 +13,8 @@ class PELORIN1;
 class SurfaceWidget;
 
 // The control panel: fourteen icon buttons in four captioned groups, the framed target
-// picture and the "Zederoru" menu. Buttons act on their tool-tip text and hand the keyboard
-// back to the main window afterwards.
+// picture and the "Zederoru" menu. Buttons act on their tool-tip text; buttons and menu
+// items hand the keyboard back to the main window afterwards. Closing the panel is Exit.
 class Form1 : public QWidget {
     Q_OBJECT
 public:

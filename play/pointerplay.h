@@ -15,10 +15,10 @@ int PieceAt(const PELORIN1& game, float x, float y);
 void RotatePiece(PELORIN1& game, int p, int step = 1);
 
 // The board's pointer handlers (button 1 left, 2 right, 4 middle; coordinates in board
-// pixels). Left press picks a piece, moves drag it as a white outline, release drops it;
-// right press turns the piece under the pointer; a left click chooses the keyboard piece.
-// The wheel over a piece turns it, forward to its next orientation, backward to the one
-// before.
+// pixels). Left press picks a piece, moves drag it as a white outline with the point grabbed
+// under the pointer, and only the left button's release drops it; right press turns the
+// piece under the pointer; a left click chooses the keyboard piece. The wheel over a piece
+// turns it, forward to its next orientation, backward to the one before.
 class PointerPlay {
 public:
     // A wheel's notch in eighths of a degree; finer wheels and touch pads add up to it.
