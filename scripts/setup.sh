@@ -9,6 +9,7 @@ packages=(g++ cmake ninja-build pkg-config
           gstreamer1.0-plugins-good
           desktop-file-utils appstream
           xvfb xauth
+          openbox xdotool x11-utils imagemagick
           build-essential debhelper dpkg-dev fakeroot lintian)
 [ $# -gt 0 ] && packages=("$@")
 
