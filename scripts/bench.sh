@@ -11,6 +11,8 @@ budgets=(
     "showFigure 300"
     "loadFiveHundredFigures 5000"
     "coveragePercent 2000"
+    "fitCheckOtherSolution 400"
+    "fitCheckNearMiss 400"
     "thumbnailPage 5000"
     "printPage 5000"
 )
