@@ -43,7 +43,8 @@ bool PELORIN1::sameOutline(int i, int o, int j, int p) const {
         for (std::size_t k = 0; k < drawn.size(); ++k)
             drawn[k] = {outline[k].x(), outline[k].y()};
         std::sort(drawn.begin(), drawn.end());
-        return std::vector(drawn.begin(), std::unique(drawn.begin(), drawn.end()));
+        const auto end = std::unique(drawn.begin(), drawn.end());
+        return std::vector(drawn.begin(), end);
     };
     return corners(i, o) == corners(j, p);
 }
@@ -111,9 +112,12 @@ void PELORIN1::CheckFit() {
     if (piecesInPlace(f, rx, ry)) {
         Covered = 1;
         showSolution(figureOutlines(f, BoardLeft + mx, BoardTop + my));
-    } else if (Silhouette::sameSilhouette(placedOutlines(), figureOutlines(f, 0, 0))) {
+        return;
+    }
+    const Silhouette::Arrangement built = placedOutlines();
+    if (Silhouette::sameSilhouette(built, figureOutlines(f, 0, 0))) {
         Covered = 1;
-        showSolution(placedOutlines());
+        showSolution(built);
     }
 }
 

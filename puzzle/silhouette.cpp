@@ -250,15 +250,60 @@ double sizeGap(const Pieces& a, const Pieces& b) {
     return std::max(std::abs(d.x()), std::abs(d.y()));
 }
 
+// The shift that puts the top left corner of b's silhouette onto a's.
+QPoint alignmentOf(const Pieces& a, const Pieces& b) {
+    const QPointF d = topLeft(a) - topLeft(b);
+    return {static_cast<int>(std::lround(d.x())), static_cast<int>(std::lround(d.y()))};
+}
+
+double distanceToSegment(QPointF p, QPointF from, QPointF to) {
+    const QPointF d = to - from;
+    const double length2 = dot(d, d);
+    const double t = length2 > 0 ? std::clamp(dot(p - from, d) / length2, 0.0, 1.0) : 0;
+    const QPointF v = p - (from + d * t);
+    return std::sqrt(dot(v, v));
+}
+
+// How far p lies from the piece (0 inside it), and how far from its outline.
+std::pair<double, double> distances(QPointF p, const Piece& piece) {
+    bool inside = piece.corners >= 3;
+    double outline = std::numeric_limits<double>::max();
+    for (int k = 0; k < piece.corners; ++k) {
+        inside = inside && cross(piece.to(k) - piece.from(k), p - piece.from(k)) > 0;
+        outline = std::min(outline, distanceToSegment(p, piece.from(k), piece.to(k)));
+    }
+    return {inside ? 0 : outline, outline};
+}
+
+// Whether a piece of a holds, around its centre, a disc that lies outside the band around
+// b (moved by shift) for every shift within reach: the disc alone is then more excess than
+// the tolerance allows. It rules most pairs out before anything is built.
+bool sticksOut(const Pieces& a, const Pieces& b, QPointF shift) {
+    const double radius = std::sqrt(ExcessTolerance / std::acos(-1.0)); // a disc that large
+    const double band = (Band + Reach) * std::sqrt(2.0); // the band's reach over all shifts
+    for (const Piece& piece : a) {
+        QPointF centre;
+        for (int k = 0; k < piece.corners; ++k)
+            centre += piece.from(k) / piece.corners;
+        const auto [outside, inner] = distances(centre, piece);
+        if (outside > 0 || inner <= radius)
+            continue;
+        double far = std::numeric_limits<double>::max();
+        for (const Piece& other : b)
+            far = std::min(far, distances(centre - shift, other).first);
+        if (far > band + radius)
+            return true;
+    }
+    return false;
+}
+
 // Compares silhouette b, moved by some shift, with a. Shifts stay within Reach of the
 // alignment of the top left corners.
 class Matcher {
 public:
     Matcher(const Pieces& a, const Pieces& b)
-        : a_(a), b_(b), grownA_(grownPieces(a, Band)), grownB_(grownPieces(b, Band)) {
-        const QPointF d = topLeft(a) - topLeft(b);
-        alignment_ =
-            QPoint(static_cast<int>(std::lround(d.x())), static_cast<int>(std::lround(d.y())));
+        : a_(a), b_(b), grownA_(grownPieces(a, Band)), grownB_(grownPieces(b, Band)),
+          alignment_(alignmentOf(a, b)) {
         excesses_.fill(-1);
     }
 
@@ -362,7 +407,9 @@ double widestOverlap(const Arrangement& pieces) {
 bool sameSilhouette(const Arrangement& built, const Arrangement& target) {
     const Pieces a = piecesOf(built);
     const Pieces b = piecesOf(target);
-    if (sizeGap(a, b) > SizeTolerance || widestOverlap(built) > OverlapTolerance)
+    const QPoint shift = alignmentOf(a, b);
+    if (sizeGap(a, b) > SizeTolerance || sticksOut(a, b, shift) || sticksOut(b, a, -shift) ||
+        widestOverlap(built) > OverlapTolerance)
         return false;
     Matcher matcher(a, b);
     if (matcher.excess(matcher.alignment()) <= ExcessTolerance)
