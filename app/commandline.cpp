@@ -1,8 +1,9 @@
 #include "commandline.h"
 
 #include "collection/collectioncheck.h"
+#include "platform/files.h"
+#include "puzzle/figurefile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -28,12 +29,13 @@ CommandLine usage(const QString& error) {
 }
 
 int check(const QString& path, QTextStream& out, QTextStream& err) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << "zederoru: cannot read " << path << ": " << file.errorString() << '\n';
+    QString why;
+    const std::optional<QByteArray> data = readRegularFile(path, FigureFile::MaxFileBytes, &why);
+    if (!data) {
+        err << "zederoru: cannot read " << path << ": " << why << '\n';
         return 1;
     }
-    const CollectionCheck::Result result = CollectionCheck::checkCollection(file.readAll());
+    const CollectionCheck::Result result = CollectionCheck::checkCollection(*data);
     const QString name = QFileInfo(path).fileName();
     for (const QString& line : CollectionCheck::reportLines(name, result))
         out << line << '\n';

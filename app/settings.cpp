@@ -1,9 +1,9 @@
 #include "settings.h"
 
+#include "platform/files.h"
 #include "platform/safewrite.h"
 #include "puzzle/fieldreader.h"
 
-#include <QFile>
 #include <charconv>
 #include <cmath>
 
@@ -14,10 +14,10 @@ constexpr qint64 MaxSettingsBytes = 64 * 1024;
 } // namespace
 
 std::optional<Settings> readSettings(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> content = readRegularFile(path, MaxSettingsBytes, nullptr);
+    if (!content)
         return std::nullopt;
-    return parseSettings(file.read(MaxSettingsBytes)); // two short lines; the rest is not ours
+    return parseSettings(*content);
 }
 
 namespace {
@@ -43,7 +43,8 @@ Settings parseSettings(const QByteArray& content) {
 }
 
 bool writeSettings(const QString& path, const QByteArray& content, QString* error) {
-    return SafeWrite::replaceFile(path, content, error);
+    SafeWrite::FileLock lock(path);
+    return lock.acquire(error) && SafeWrite::replaceFile(path, content, error);
 }
 
 bool writeDefaultSettings(const QString& path, QString* error) {
@@ -62,11 +63,12 @@ QByteArray shortest(float v) {
     return v < 0 ? digits : ' ' + digits;
 }
 
-// A name that a plain text field would cut short or trim is written in quotes.
+// A name that a plain text field would cut short, trim or break over lines is written in
+// quotes; one that reads back wrong either way (a quote inside and a comma) is written as
+// it is, and the next start falls back to the default collection.
 QByteArray nameField(const QString& name) {
     const QByteArray bytes = name.toUtf8();
-    const bool plain = !bytes.contains(',') && bytes == bytes.trimmed() && !bytes.startsWith('"');
-    return plain ? bytes : '"' + bytes + '"';
+    return asTextField(bytes).value_or(bytes);
 }
 
 } // namespace

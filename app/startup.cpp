@@ -3,6 +3,8 @@
 #include "platform/files.h"
 #include "puzzle/pelorin1.h"
 
+#include <QFileInfo>
+
 namespace {
 
 Settings settingsOf(const QString& path) {
@@ -15,9 +17,16 @@ void tellCannotStart(PELORIN1& game, const QString& text) {
     game.messages.MsgBox({text});
 }
 
+// Missing, or a file without content. Anything else that is there, a pipe, a device, a file
+// too large or unreadable, goes to the readers, which say what is wrong with it.
+bool collectionMissing(const QString& path) {
+    const QFileInfo info(path);
+    return !info.exists() || (info.isFile() && info.size() == 0);
+}
+
 bool loadCollection(PELORIN1& game) {
     const QString path = game.FigureFilePath;
-    if (FileSize(path) == 0) {
+    if (collectionMissing(path)) {
         tellCannotStart(game, QStringLiteral("Pelorin shapes file not found:") + game.NewLine +
                                   path);
         return false;

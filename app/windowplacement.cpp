@@ -19,6 +19,19 @@ bool onSomeScreen(const QRect& frame) {
     });
 }
 
+// The panel's menu is reached through its title bar: a stored place must leave a grip of
+// it on a screen, the top edge not above the screen and more than a sliver of it beside.
+bool titleBarOnSomeScreen(const QPoint& topLeft, int width) {
+    constexpr int gripHeight = 8;
+    constexpr int gripWidth = 48;
+    const QRect titleBar(topLeft, QSize(width, gripHeight));
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    return std::any_of(screens.begin(), screens.end(), [&](const QScreen* s) {
+        const QRect grip = s->availableGeometry().intersected(titleBar);
+        return grip.height() == gripHeight && grip.width() >= std::min(gripWidth, width);
+    });
+}
+
 void placeSideBySide(QWidget& main, QWidget& panel) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
@@ -38,7 +51,8 @@ void PlaceWindows(QWidget& main, QWidget& panel, const Settings& settings) {
         const QPoint panelAt = pixelsOf(p[0], p[1]);
         const QPoint mainAt = pixelsOf(p[2], p[3]);
         if (onSomeScreen(QRect(panelAt, panel.size())) &&
-            onSomeScreen(QRect(mainAt, main.size()))) {
+            onSomeScreen(QRect(mainAt, main.size())) &&
+            titleBarOnSomeScreen(panelAt, panel.frameGeometry().width())) {
             panel.move(panelAt);
             main.move(mainAt);
             return;

@@ -4,6 +4,7 @@
 #include "collection/composing.h"
 #include "collection/defaultpieceset.h"
 #include "play/pointerplay.h"
+#include "puzzle/figurefile.h"
 
 #include <QTest>
 
@@ -17,6 +18,7 @@ private slots:
     void drawAllPieces();
     void showFigure();
     void loadFiveHundredFigures();
+    void loadTheLargestFileRead();
     void coveragePercent();
     void fitCheckOtherSolution();
     void fitCheckNearMiss();
@@ -90,6 +92,18 @@ void ZederoruBench::loadFiveHundredFigures() {
         QCOMPARE(t->p.LoadFigures(), PELORIN1::LoadResult::Ok);
     }
     QCOMPARE(t->p.FigureCount, PELORIN1::MaxFigures);
+}
+
+// The worst a file the readers accept can be: the header, then blank lines up to the size
+// limit, a line for every byte.
+void ZederoruBench::loadTheLargestFileRead() {
+    QByteArray data = Fixtures::defaultHeader();
+    data += QByteArray(FigureFile::MaxFileBytes - data.size(), '\n');
+    Fixtures::writeFile(t->p.FigureFilePath, data);
+    QBENCHMARK {
+        QCOMPARE(t->p.LoadFigures(), PELORIN1::LoadResult::Ok);
+    }
+    QCOMPARE(t->p.FigureCount, 0);
 }
 
 // The density measure of an appended figure over the largest box appending accepts.

@@ -1,98 +1,145 @@
 #include "collectionfile.h"
 
+#include "platform/files.h"
+#include "puzzle/fieldreader.h"
 #include "puzzle/numbers.h"
 #include "puzzle/pelorin1.h"
-
-#include <QFile>
-#include <QFileInfo>
-#include <QLocale>
 
 namespace CollectionFile {
 
 namespace {
 
 const QByteArray CrLf = QByteArrayLiteral("\r\n");
+const QByteArray DefaultLabel = QByteArrayLiteral("Zederoru figures");
 
-// Line 65's first text field as raw bytes: up to the closing quote when it starts with one,
-// else up to the first comma, without the blanks around it.
-QByteArray firstTextField(const QByteArray& line) {
-    const QByteArray text = line.trimmed();
-    if (text.startsWith('"')) {
-        const qsizetype close = text.indexOf('"', 1);
-        return close < 0 ? text.mid(1) : text.mid(1, close - 1);
-    }
-    const qsizetype comma = text.indexOf(',');
-    return comma < 0 ? text : text.left(comma).trimmed();
+QString notACollectionBecause(const QString& why) {
+    return QStringLiteral("it is not a Pelorin file: ") + why;
 }
 
-// Written as the program writes records: integers without blanks; a value with a fraction,
-// which only another program can have put there, keeps it.
-QByteArray formatFields(const FigureFile::Record& r) {
-    QByteArray out;
-    for (std::size_t i = 0; i < r.size(); ++i) {
-        if (i > 0)
-            out += ',';
-        out += QByteArray::number(r[i], 'g', QLocale::FloatingPointShortest);
+// The layout of a collection that may take another figure, or nullopt with the reason.
+std::optional<FigureFile::Layout> writableLayout(const QByteArray& data, QString* why) {
+    std::optional<FigureFile::Layout> layout = FigureFile::layoutOf(data, why);
+    if (!layout) {
+        *why = notACollectionBecause(*why);
+        return std::nullopt;
     }
-    return out;
+    if (layout->error == FigureFile::ReadError::TooMany) {
+        *why = fullReason(FigureFile::MaxFigures + 1);
+        return std::nullopt;
+    }
+    return layout;
+}
+
+QByteArray textOf(const QByteArray& data, const FigureFile::LineSpan& line) {
+    return data.mid(line.start, line.end - line.start);
+}
+
+QByteArray lineEndOf(const QByteArray& data, const FigureFile::LineSpan& line) {
+    return data.mid(line.end, line.next - line.end);
+}
+
+// Line 65 cut to its first text field, written so that it reads back the same; the line as
+// it is when it holds no field or the field cannot be written so.
+QByteArray labelField(const QByteArray& line) {
+    const std::optional<QByteArray> label = FieldReader(line).textBytes();
+    if (!label)
+        return line;
+    return asTextField(*label).value_or(line);
+}
+
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The record's line with its number field replaced by n; the rest stays byte for byte.
+QByteArray renumbered(const QByteArray& line, int n) {
+    qsizetype start = 0;
+    while (start < line.size() && isBlank(line.at(start)))
+        ++start;
+    qsizetype end = start;
+    while (end < line.size() && line.at(end) != ',' && !isBlank(line.at(end)))
+        ++end;
+    if (parseNumber(line.mid(start, end - start)) == n)
+        return line;
+    return line.left(start) + QByteArray::number(n) + line.mid(end);
 }
 
 } // namespace
 
 std::optional<QByteArray> read(const QString& path, QString* why) {
-    if (QFileInfo(path).isDir()) {
-        *why = QStringLiteral("it is a folder, not a file");
-        return std::nullopt;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *why = file.errorString();
-        return std::nullopt;
-    }
-    QByteArray data = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        *why = file.errorString();
-        return std::nullopt;
-    }
-    return data;
+    return readRegularFile(path, FigureFile::MaxFileBytes, why);
 }
 
 QString notACollection(const QByteArray& data) {
     QString why;
     if (!FigureFile::parseHeader(data, &why))
-        return QStringLiteral("it is not a Pelorin file: ") + why;
+        return notACollectionBecause(why);
     return {};
 }
 
-QByteArray withRecord(const QByteArray& data, const QByteArray& record) {
-    const bool lineOpen = !data.isEmpty() && !data.endsWith('\n') && !data.endsWith('\r');
-    return data + (lineOpen ? CrLf : QByteArray()) + record + CrLf;
+QString fullReason(int figures) {
+    if (figures > FigureFile::MaxFigures)
+        return QStringLiteral("it holds more than 500 Pelorins, more than a file can hold");
+    return QStringLiteral("it already holds 500 Pelorins, as many as a file can hold");
 }
 
-Removal withoutFigure(const QByteArray& data, int figure) {
-    const QList<QByteArray> lines = FigureFile::splitLines(data);
-    Removal removal;
-    for (qsizetype i = 0; i < FigureFile::HeaderLines && i < lines.size(); ++i)
-        removal.content += lines.at(i) + CrLf;
-    const QByteArray label =
-        lines.size() > FigureFile::HeaderLines ? lines.at(FigureFile::HeaderLines) : QByteArray();
-    removal.content += firstTextField(label) + CrLf;
-    int k = 0;
-    for (qsizetype i = FigureFile::HeaderLines + 1; i < lines.size(); ++i) {
-        std::optional<FigureFile::Record> r = FigureFile::parseRecord(lines.at(i));
-        if (!r || !FigureFile::isFigure(*r)) {
-            removal.content += lines.at(i) + CrLf;
-            continue;
-        }
-        ++k;
-        if (k == figure) {
-            removal.removed = r;
-            continue;
-        }
-        (*r)[0] = k > figure ? k - 1 : k;
-        removal.content += formatFields(*r) + CrLf;
+std::optional<QByteArray> withRecord(const QByteArray& data,
+                                     std::array<std::int32_t, FigureFile::RecordFields> fields,
+                                     QString* why) {
+    const std::optional<FigureFile::Layout> layout = writableLayout(data, why);
+    if (!layout)
+        return std::nullopt;
+    const auto count = static_cast<int>(layout->figures.records.size());
+    if (count >= FigureFile::MaxFigures) {
+        *why = fullReason(count);
+        return std::nullopt;
     }
-    removal.figuresBefore = k;
+    fields[0] = count + 1;
+    QByteArray out = data;
+    if (!out.isEmpty() && !out.endsWith('\n') && !out.endsWith('\r'))
+        out += CrLf;
+    if (layout->lines.size() == FigureFile::HeaderLines)
+        out += DefaultLabel + CrLf;
+    return out + FigureFile::formatRecord(fields) + CrLf;
+}
+
+std::optional<Removal> withoutFigure(const QByteArray& data, int figure, QString* why) {
+    const std::optional<FigureFile::Layout> layout = writableLayout(data, why);
+    if (!layout)
+        return std::nullopt;
+    const FigureFile::Figures& figures = layout->figures;
+    Removal removal;
+    removal.figuresBefore = static_cast<int>(figures.records.size());
+    if (figure < 1 || figure > removal.figuresBefore) {
+        removal.content = data;
+        return removal;
+    }
+    const int gone = figures.lines.at(figure - 1) - 1;
+    if (gone < layout->headerLines) {
+        *why = QStringLiteral("the line of this Pelorin also holds part of the piece set, "
+                              "which removing it would spoil");
+        return std::nullopt;
+    }
+    removal.removed = figures.records.at(figure - 1);
+    int next = 0; // the next figure to meet, counted from 0
+    for (int i = 0; i < layout->lines.size(); ++i) {
+        const FigureFile::LineSpan& line = layout->lines.at(i);
+        const bool isFigure = next < figures.lines.size() && figures.lines.at(next) == i + 1;
+        const int k = isFigure ? ++next : 0;
+        if (i == gone)
+            continue;
+        QByteArray text = textOf(data, line);
+        if (i == FigureFile::HeaderLines && i >= layout->headerLines)
+            text = labelField(text);
+        else if (isFigure && i >= layout->headerLines)
+            text = renumbered(text, k < figure ? k : k - 1);
+        removal.content += text + lineEndOf(data, line);
+        // A lone CR before the removed line must not meet an LF after it and become one
+        // line end with it.
+        if (i + 1 == gone && removal.content.endsWith('\r') &&
+            data.mid(layout->lines.at(gone).next, 1) == "\n")
+            removal.content += '\n';
+    }
     return removal;
 }
 

@@ -50,9 +50,8 @@ void abandon(PELORIN1& game) {
 bool collectionFull(PELORIN1& game, int figures) {
     if (figures < PELORIN1::MaxFigures)
         return false;
-    CollectionFile::TellFailure(
-        game, QStringLiteral("Pelorin not appended to file:"), game.FigureFilePath,
-        QStringLiteral("it already holds 500 Pelorins, as many as a file can hold"));
+    CollectionFile::TellFailure(game, QStringLiteral("Pelorin not appended to file:"),
+                                game.FigureFilePath, CollectionFile::fullReason(figures));
     return true;
 }
 
@@ -87,9 +86,9 @@ void showPreview(PELORIN1& game, const Box& box) {
     board.Refresh();
 }
 
-QByteArray figureRecord(const PELORIN1& game, int number, const Box& box) {
+std::array<std::int32_t, FigureFile::RecordFields> figureRecord(const PELORIN1& game,
+                                                                const Box& box) {
     std::array<std::int32_t, FigureFile::RecordFields> fields{};
-    fields[0] = number;
     fields[1] = box.BoxLeft;
     fields[2] = box.BoxTop;
     for (std::size_t i = 0; i < PELORIN1::Pieces; ++i) {
@@ -97,36 +96,25 @@ QByteArray figureRecord(const PELORIN1& game, int number, const Box& box) {
         fields[4 + 3 * i] = CInt(game.BoardLeft + game.PieceX[i]);
         fields[5 + 3 * i] = CInt(game.BoardTop + game.PieceY[i]);
     }
-    return FigureFile::formatRecord(fields);
+    return fields;
 }
 
-// Appends to the file as it is on disk now: whatever another program added since it was
-// loaded stays, and the new record's number follows the figures the file holds now.
+// Appends to the file as it is on disk now, under its lock: whatever another program added
+// since it was loaded stays, and the new record's number follows the figures the file holds
+// now.
 bool writeRecord(PELORIN1& game, const Box& box) {
-    const QString& path = game.FigureFilePath;
-    const QString headline = QStringLiteral("Pelorin not appended to file:");
+    const auto fields = figureRecord(game, box);
     QString why;
-    const std::optional<QByteArray> data = CollectionFile::read(path, &why);
-    if (!data) {
-        CollectionFile::TellFailure(game, headline, path, why);
-        return false;
-    }
-    FigureFile::ReadError error = FigureFile::ReadError::None;
-    const FigureFile::Figures figures = FigureFile::readFigures(*data, &error);
-    if (error == FigureFile::ReadError::ShortHeader) {
-        CollectionFile::TellFailure(game, headline, path, CollectionFile::notACollection(*data));
-        return false;
-    }
-    const int count = static_cast<int>(figures.records.size());
-    if (error == FigureFile::ReadError::TooMany || collectionFull(game, count))
-        return false;
-    const QByteArray content =
-        CollectionFile::withRecord(*data, figureRecord(game, count + 1, box));
-    if (!SafeWrite::replaceFile(path, content, &why)) {
-        CollectionFile::TellFailure(game, headline, path, why);
-        return false;
-    }
-    return true;
+    if (SafeWrite::update(
+            game.FigureFilePath, FigureFile::MaxFileBytes,
+            [&](const QByteArray& current, QString* reason) {
+                return CollectionFile::withRecord(current, fields, reason);
+            },
+            &why))
+        return true;
+    CollectionFile::TellFailure(game, QStringLiteral("Pelorin not appended to file:"),
+                                game.FigureFilePath, why);
+    return false;
 }
 
 void showAppended(PELORIN1& game) {

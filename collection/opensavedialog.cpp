@@ -2,6 +2,8 @@
 
 #include "platform/files.h"
 
+#include <algorithm>
+
 namespace OpenSaveDialog {
 
 namespace {
@@ -49,8 +51,12 @@ QString ForcedExtension(const QString& name, const QString& filterText) {
     if (firstDot < 0)
         return name;
     const QString ext = filterText.mid(firstDot, 4);
+    // Only the file name has an extension: a dot in a folder's name is no part of it, nor
+    // is the dot that starts the name of a hidden file.
+    const qsizetype nameStart =
+        std::max(name.lastIndexOf(QLatin1Char('/')), name.lastIndexOf(QLatin1Char('\\'))) + 1;
     const qsizetype lastDot = name.lastIndexOf(QLatin1Char('.'));
-    if (lastDot < 0)
+    if (lastDot <= nameStart)
         return name + ext;
     if (name.mid(lastDot) == ext)
         return name;

@@ -15,8 +15,8 @@ QString ShowFileDialog(FileDialogs& dialogs, int saveMode, const QString& captio
                        QString& initialFolder);
 
 // The save dialog's extension rule: ext is the four characters of filterText from its first
-// "."; the last "." of the whole path, folders included, starts the extension, compared with
-// letter case significant. A path without a "." gets ext appended.
+// "."; the last "." of the file name (folders are passed over) starts the extension,
+// compared with letter case significant. A file name without a "." gets ext appended.
 QString ForcedExtension(const QString& name, const QString& filterText);
 
 } // namespace OpenSaveDialog

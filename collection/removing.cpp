@@ -6,7 +6,6 @@
 #include "platform/safewrite.h"
 #include "puzzle/pelorin1.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <sys/stat.h>
 
@@ -26,27 +25,19 @@ bool removalConfirmed(PELORIN1& game) {
 // The collection without the current figure, checked against what the player saw: when
 // another program changed the file so that this figure is no longer the one shown, nothing
 // is removed.
-std::optional<CollectionFile::Removal> removal(PELORIN1& game) {
-    const QString& path = game.FigureFilePath;
-    QString why;
-    const std::optional<QByteArray> data = CollectionFile::read(path, &why);
-    if (!data) {
-        CollectionFile::TellFailure(game, NotRemoved, path, why);
+std::optional<QByteArray> withoutShownFigure(const PELORIN1& game, const QByteArray& current,
+                                             int& figuresBefore, QString* why) {
+    const std::optional<CollectionFile::Removal> r =
+        CollectionFile::withoutFigure(current, game.CurrentFigure, why);
+    if (!r)
+        return std::nullopt;
+    if (!r->removed || !CollectionFile::isLoadedFigure(game, game.CurrentFigure, *r->removed)) {
+        *why = QStringLiteral("another program has changed the file since it was loaded; open "
+                              "it again to see its Pelorins");
         return std::nullopt;
     }
-    if (FigureFile::splitLines(*data).size() < FigureFile::HeaderLines) {
-        CollectionFile::TellFailure(game, NotRemoved, path, CollectionFile::notACollection(*data));
-        return std::nullopt;
-    }
-    CollectionFile::Removal r = CollectionFile::withoutFigure(*data, game.CurrentFigure);
-    if (!r.removed || !CollectionFile::isLoadedFigure(game, game.CurrentFigure, *r.removed)) {
-        CollectionFile::TellFailure(game, NotRemoved, path,
-                                    QStringLiteral("another program has changed the file since "
-                                                   "it was loaded; open it again to see its "
-                                                   "Pelorins"));
-        return std::nullopt;
-    }
-    return r;
+    figuresBefore = r->figuresBefore;
+    return r->content;
 }
 
 void showAfterRemoval(PELORIN1& game) {
@@ -61,12 +52,10 @@ void showAfterRemoval(PELORIN1& game) {
     game.DrawAllPieces();
 }
 
-// The same file under another name: equal text without regard to case, as the older
-// platform compared; the same canonical path (a relative form, a symbolic link); or the
-// same file on disk (a hard link, a folder that ignores case).
+// The same file under another name: the same canonical path (a relative form, a symbolic
+// link) or the same file on disk (a hard link, a folder that ignores case). Names that
+// differ only in case are two files on most of the player's folders.
 bool namesSameFile(const QString& a, const QString& b) {
-    if (a.compare(b, Qt::CaseInsensitive) == 0)
-        return true;
     const QString ca = QFileInfo(a).canonicalFilePath();
     if (!ca.isEmpty() && ca == QFileInfo(b).canonicalFilePath())
         return true;
@@ -102,7 +91,8 @@ bool copyCollection(PELORIN1& game, const QString& target) {
                                     game.FigureFilePath, why);
         return false;
     }
-    if (!SafeWrite::replaceFile(target, *data, &why)) {
+    SafeWrite::FileLock lock(target);
+    if (!lock.acquire(&why) || !SafeWrite::replaceFile(target, *data, &why)) {
         CollectionFile::TellFailure(game, QStringLiteral("Pelorin file not copied as:"), target,
                                     why);
         return false;
@@ -115,18 +105,18 @@ bool copyCollection(PELORIN1& game, const QString& target) {
 void RemoveFigure(PELORIN1& game) {
     if (!game.HasFigure(game.CurrentFigure) || !removalConfirmed(game))
         return;
-    const std::optional<CollectionFile::Removal> r = removal(game);
-    if (!r)
-        return;
-    // The scratch copy is kept for the player; the collection itself never depends on it.
-    SafeWrite::replaceFile(QDir::current().filePath(QStringLiteral("PelFile.tmp")), r->content,
-                           nullptr);
+    int figuresBefore = 0;
     QString why;
-    if (!SafeWrite::replaceFile(game.FigureFilePath, r->content, &why)) {
+    if (!SafeWrite::update(
+            game.FigureFilePath, FigureFile::MaxFileBytes,
+            [&](const QByteArray& current, QString* reason) {
+                return withoutShownFigure(game, current, figuresBefore, reason);
+            },
+            &why)) {
         CollectionFile::TellFailure(game, NotRemoved, game.FigureFilePath, why);
         return;
     }
-    if (r->figuresBefore == game.CurrentFigure)
+    if (figuresBefore == game.CurrentFigure)
         --game.CurrentFigure;
     showAfterRemoval(game);
 }

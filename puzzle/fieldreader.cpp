@@ -97,6 +97,13 @@ std::optional<double> FieldReader::number() {
 }
 
 std::optional<QString> FieldReader::text() {
+    const std::optional<QByteArray> field = textBytes();
+    if (!field)
+        return std::nullopt;
+    return QString::fromUtf8(*field);
+}
+
+std::optional<QByteArray> FieldReader::textBytes() {
     skipBlanks();
     if (atEnd())
         return std::nullopt;
@@ -116,7 +123,7 @@ std::optional<QString> FieldReader::text() {
         field = data_.mid(start, pos_ - start).trimmed();
     }
     finishField();
-    return QString::fromUtf8(field);
+    return field;
 }
 
 QByteArray FieldReader::line() {
@@ -126,4 +133,13 @@ QByteArray FieldReader::line() {
     QByteArray result = data_.mid(start, pos_ - start);
     skipLineEnd();
     return result;
+}
+
+std::optional<QByteArray> asTextField(const QByteArray& value) {
+    for (const QByteArray& written : {value, '"' + value + '"'}) {
+        FieldReader reader(written + "\r\n");
+        if (reader.textBytes() == value && reader.atEnd())
+            return written;
+    }
+    return std::nullopt;
 }

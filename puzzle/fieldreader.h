@@ -22,11 +22,15 @@ public:
     std::optional<double> number();
     // The next text field; nullopt at the end of the input.
     std::optional<QString> text();
+    // The same as the bytes that the file holds.
+    std::optional<QByteArray> textBytes();
 
     // The rest of the current line without its line end, and the position past it.
     QByteArray line();
     // Whether the reader stands at the start of a line.
     bool atLineStart() const;
+    // How many bytes of the input have been read.
+    qsizetype position() const { return pos_; }
 
 private:
     char peek() const { return data_.at(pos_); }
@@ -40,3 +44,7 @@ private:
 
 // The value of a numeric field's text; nullopt when it is not a plain decimal number.
 std::optional<double> parseNumber(const QByteArray& field);
+
+// value written as a text field, ended by a line end, that reads back as value: as it is
+// when it can be, else in double quotes; nullopt when neither reads back the same.
+std::optional<QByteArray> asTextField(const QByteArray& value);

@@ -3,22 +3,32 @@
 #include "fieldreader.h"
 #include "numbers.h"
 
+#include <algorithm>
+
 namespace FigureFile {
 
-QList<QByteArray> splitLines(const QByteArray& data) {
-    QList<QByteArray> lines;
+QList<LineSpan> lineSpans(const QByteArray& data) {
+    QList<LineSpan> lines;
     qsizetype start = 0;
     for (qsizetype i = 0; i < data.size(); ++i) {
         const char c = data.at(i);
         if (c != '\r' && c != '\n')
             continue;
-        lines.append(data.mid(start, i - start));
+        const qsizetype end = i;
         if (c == '\r' && i + 1 < data.size() && data.at(i + 1) == '\n')
             ++i;
+        lines.append({start, end, i + 1});
         start = i + 1;
     }
     if (start < data.size())
-        lines.append(data.mid(start));
+        lines.append({start, data.size(), data.size()});
+    return lines;
+}
+
+QList<QByteArray> splitLines(const QByteArray& data) {
+    QList<QByteArray> lines;
+    for (const LineSpan& line : lineSpans(data))
+        lines.append(data.mid(line.start, line.end - line.start));
     return lines;
 }
 
@@ -71,11 +81,16 @@ bool readShapeRecord(FieldReader& reader, std::array<double, 18>& out) {
 
 } // namespace
 
-std::optional<PieceSetFields> parseHeader(const QByteArray& data, QString* error) {
-    if (splitLines(data).size() < HeaderLines) {
-        *error = QStringLiteral("the header is shorter than 64 lines");
-        return std::nullopt;
-    }
+namespace {
+
+bool shortHeader(const QList<LineSpan>& lines, QString* error) {
+    if (lines.size() >= HeaderLines)
+        return false;
+    *error = QStringLiteral("the header is shorter than 64 lines");
+    return true;
+}
+
+std::optional<PieceSetFields> headerOf(const QByteArray& data, QString* error) {
     FieldReader reader(data);
     PieceSetFields set;
     for (auto& home : set.home) {
@@ -99,19 +114,16 @@ std::optional<PieceSetFields> parseHeader(const QByteArray& data, QString* error
             }
         }
     }
+    set.bytes = reader.position();
     return set;
 }
 
-Figures readFigures(const QByteArray& data, ReadError* error) {
+Figures figuresOf(const QByteArray& data, const QList<LineSpan>& lines, ReadError* error) {
     *error = ReadError::None;
     Figures figures;
-    const QList<QByteArray> lines = splitLines(data);
-    if (lines.size() < HeaderLines) {
-        *error = ReadError::ShortHeader;
-        return figures;
-    }
     for (qsizetype i = HeaderLines + 1; i < lines.size(); ++i) {
-        const std::optional<Record> r = parseRecord(lines.at(i));
+        const LineSpan& line = lines.at(i);
+        const std::optional<Record> r = parseRecord(data.mid(line.start, line.end - line.start));
         if (!r || !isFigure(*r))
             continue;
         if (figures.records.size() == MaxFigures) {
@@ -122,6 +134,43 @@ Figures readFigures(const QByteArray& data, ReadError* error) {
         figures.lines.append(static_cast<int>(i + 1));
     }
     return figures;
+}
+
+// The index of the line that holds byte `at`.
+int lineOf(const QList<LineSpan>& lines, qsizetype at) {
+    const auto after = std::upper_bound(lines.begin(), lines.end(), at,
+                                        [](qsizetype a, const LineSpan& l) { return a < l.start; });
+    return static_cast<int>(after - lines.begin()) - 1;
+}
+
+} // namespace
+
+std::optional<PieceSetFields> parseHeader(const QByteArray& data, QString* error) {
+    if (shortHeader(lineSpans(data), error))
+        return std::nullopt;
+    return headerOf(data, error);
+}
+
+Figures readFigures(const QByteArray& data, ReadError* error) {
+    const QList<LineSpan> lines = lineSpans(data);
+    if (lines.size() < HeaderLines) {
+        *error = ReadError::ShortHeader;
+        return {};
+    }
+    return figuresOf(data, lines, error);
+}
+
+std::optional<Layout> layoutOf(const QByteArray& data, QString* why) {
+    Layout layout;
+    layout.lines = lineSpans(data);
+    if (shortHeader(layout.lines, why))
+        return std::nullopt;
+    const std::optional<PieceSetFields> header = headerOf(data, why);
+    if (!header)
+        return std::nullopt;
+    layout.headerLines = std::max(HeaderLines, lineOf(layout.lines, header->bytes - 1) + 1);
+    layout.figures = figuresOf(data, layout.lines, &layout.error);
+    return layout;
 }
 
 } // namespace FigureFile

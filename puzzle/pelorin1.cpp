@@ -3,7 +3,8 @@
 #include "figurefile.h"
 #include "numbers.h"
 
-#include <QFile>
+#include "platform/files.h"
+
 #include <QTime>
 #include <bit>
 
@@ -13,13 +14,11 @@ PELORIN1::PELORIN1(Surfaces s, MessageBoxes& m, SoundCommands& snd, QObject* par
 namespace {
 
 std::optional<QByteArray> readWhole(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = file.errorString();
-        return std::nullopt;
-    }
-    return file.readAll();
+    QString why;
+    std::optional<QByteArray> data = readRegularFile(path, FigureFile::MaxFileBytes, &why);
+    if (!data && error)
+        *error = why;
+    return data;
 }
 
 } // namespace

@@ -10,6 +10,7 @@ budgets=(
     "drawAllPieces 100"
     "showFigure 300"
     "loadFiveHundredFigures 5000"
+    "loadTheLargestFileRead 250000"
     "coveragePercent 2000"
     "fitCheckOtherSolution 400"
     "fitCheckNearMiss 400"

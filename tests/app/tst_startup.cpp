@@ -30,6 +30,8 @@ private slots:
     void settingsLineTwoForms();
     void shutdownSendsItsCommands();
     void windowsShowTheGameOnScreen();
+    void panelTitleBarStaysWithinReach_data();
+    void panelTitleBarStaysWithinReach();
 };
 
 void TestStartup::firstStartCreatesTheSettingsFile() {
@@ -92,14 +94,16 @@ void TestStartup::collectionsTriedInTurn() {
 }
 
 void TestStartup::badSettingsStartOnDefaults_data() {
-    QTest::addColumn<QByteArray>("content"); // empty: the settings file is a folder
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("kind"); // of no regular file put there instead
     QTest::addColumn<int>("messages");
     QTest::addColumn<bool>("positions");
-    QTest::newRow("a folder") << QByteArray() << 0 << false;
-    QTest::newRow("binary") << QByteArray("\0\x01\xff\xfe,\0\r\n\x80", 9) << 1 << false;
-    QTest::newRow("no name") << QByteArray("\r\n 15  30  45  60 \r\n") << 1 << true;
-    QTest::newRow("a folder named") << QByteArray("..\r\n") << 1 << false;
-    QTest::newRow("huge") << QByteArray(3 << 20, 'x') << 1 << false;
+    QTest::newRow("a folder") << QByteArray() << "folder" << 0 << false;
+    QTest::newRow("a named pipe") << QByteArray() << "pipe" << 0 << false;
+    QTest::newRow("binary") << QByteArray("\0\x01\xff\xfe,\0\r\n\x80", 9) << "" << 1 << false;
+    QTest::newRow("no name") << QByteArray("\r\n 15  30  45  60 \r\n") << "" << 1 << true;
+    QTest::newRow("a folder named") << QByteArray("..\r\n") << "" << 1 << false;
+    QTest::newRow("huge") << QByteArray(3 << 20, 'x') << "" << 0 << false;
 }
 
 // A settings file that is no use never stops the game: it starts on the default collection,
@@ -107,40 +111,52 @@ void TestStartup::badSettingsStartOnDefaults_data() {
 // it was.
 void TestStartup::badSettingsStartOnDefaults() {
     QFETCH(QByteArray, content);
+    QFETCH(QString, kind);
     QFETCH(int, messages);
     QFETCH(bool, positions);
     TestGame t;
     const QString cfg = t.path("Zederoru.cfg");
-    if (content.isEmpty())
-        QVERIFY(QDir().mkdir(cfg));
-    else
+    if (kind.isEmpty())
         writeFile(cfg, content);
+    else
+        putNoCollection(cfg, kind);
     const auto settings = t.start(collection(syntheticHeader(), numbered(1)));
     QVERIFY(settings);
     QCOMPARE(settings->hasPositions(), positions);
     QCOMPARE(t.p.FigureFilePath, t.path("PELORIN.pel"));
     QCOMPARE(t.p.FigureCount, 1);
     QCOMPARE(t.messages.shown.size(), messages);
-    if (content.isEmpty())
-        QVERIFY(QFileInfo(cfg).isDir());
-    else
+    if (kind.isEmpty())
         QCOMPARE(readFile(cfg), content);
+    else
+        QVERIFY(!QFileInfo(cfg).isFile());
 }
 
 void TestStartup::unusableCollectionStops_data() {
     QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("kind"); // of no regular file put there instead
     QTest::addColumn<QString>("told");
-    QTest::newRow("short header") << QByteArray("1,2\r\nthis is not a collection\r\n")
+    QTest::newRow("short header") << QByteArray("1,2\r\nthis is not a collection\r\n") << ""
                                   << "PELORIN.pel\n\r.*64 lines";
-    QTest::newRow("501 figures") << collection(syntheticHeader(), numbered(501))
+    QTest::newRow("501 figures") << collection(syntheticHeader(), numbered(501)) << ""
                                  << "^Cannot handle more than 500 Zederoru$";
+    QTest::newRow("a named pipe") << QByteArray() << "pipe"
+                                  << "cannot be read:\n\r.*PELORIN.pel\n\rit is a named pipe";
+    QTest::newRow("100 MB") << QByteArray() << "huge"
+                            << "cannot be read:\n\r.*PELORIN.pel\n\rit is 104857600 bytes";
 }
 
 void TestStartup::unusableCollectionStops() {
     QFETCH(QByteArray, content);
+    QFETCH(QString, kind);
     QFETCH(QString, told);
     TestGame t;
-    QVERIFY(!t.start(content));
+    if (kind.isEmpty()) {
+        QVERIFY(!t.start(content));
+    } else {
+        putNoCollection(t.path("PELORIN.pel"), kind);
+        QVERIFY(!StartUp(t.p, t.folder.path()));
+    }
     QCOMPARE(t.messages.shown.size(), 1);
     QVERIFY2(QRegularExpression(told).match(t.messages.texts()[0]).hasMatch(),
              qPrintable(t.messages.texts()[0]));
@@ -156,6 +172,8 @@ void TestStartup::settingsWrittenByExitReadBack_data() {
                               << QByteArray("y.pel\r\n 1.5  2  3  4 \r\n");
     QTest::newRow("comma in name") << "/x/a, b.pel" << QList<float>{1, 2, 3, 4}
                                    << QByteArray("\"a, b.pel\"\r\n 1  2  3  4 \r\n");
+    QTest::newRow("line feed in name") << "/x/a\nb.pel" << QList<float>{1, 2, 3, 4}
+                                       << QByteArray("\"a\nb.pel\"\r\n 1  2  3  4 \r\n");
 }
 
 void TestStartup::settingsWrittenByExitReadBack() {
@@ -232,6 +250,39 @@ void TestStartup::windowsShowTheGameOnScreen() {
     QCOMPARE(panel.pos(), QPoint(80, 300));
     QCOMPARE(main.pos(), QPoint(400, 20));
     QCOMPARE(WindowPositions(main, panel), stored.positions);
+}
+
+void TestStartup::panelTitleBarStaysWithinReach_data() {
+    QTest::addColumn<int>("left"); // of the panel, pixels: negative from the screen's right
+    QTest::addColumn<int>("top");
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("at the top edge") << 100 << 0 << true;
+    QTest::newRow("title bar above the screen") << 100 << -10 << false;
+    QTest::newRow("a sliver at the right edge") << -20 << 100 << false;
+    QTest::newRow("a sliver at the left edge") << -10000 << 100 << false;
+}
+
+// A stored place that leaves the panel's title bar out of reach, and with it the menu, is
+// not taken even though part of the panel would be seen.
+void TestStartup::panelTitleBarStaysWithinReach() {
+    QFETCH(int, left);
+    QFETCH(int, top);
+    QFETCH(bool, taken);
+    TestGame t;
+    QVERIFY(t.start(collection(syntheticHeader(), numbered(1))));
+    FormMain main(t.p);
+    Form1 panel(t.p);
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const int width = panel.frameGeometry().width();
+    if (left == -10000)
+        left = screen.left() + 20 - width;
+    else if (left < 0)
+        left += screen.right();
+    Settings stored;
+    stored.positions = {15.0f * left, 15.0f * top, 6000, 300};
+    PlaceWindows(main, panel, stored);
+    QCOMPARE(panel.pos() == QPoint(left, top), taken);
+    QVERIFY(screen.contains(panel.pos()));
 }
 
 QTEST_MAIN(TestStartup)

@@ -64,25 +64,36 @@ void TestCheckCommand::windowSystemOptionsLeftToQt() {
 }
 
 void TestCheckCommand::exitStatus_data() {
-    QTest::addColumn<QByteArray>("content"); // empty: no such file
+    QTest::addColumn<QByteArray>("content"); // empty: no such file, or one of these kinds
     QTest::addColumn<int>("status");
-    QTest::addColumn<QString>("lastLine");
+    QTest::addColumn<QString>("lastLine"); // empty: the error that starts with this
+    QTest::addColumn<QString>("error");
     const QByteArray good =
         "1,60,60,4,60,156,4,156,60,2,156,204,0,204,204,0,204,156,4,156,156,6,156,156";
+    const QString cannot = QStringLiteral("zederoru: cannot read ") + dir_.filePath("c.pel");
     QTest::newRow("clean") << collection(DefaultPieceSet(), {good}) << 0
-                           << "c.pel: 1 figure checked, no problems found";
+                           << "c.pel: 1 figure checked, no problems found"
+                           << "";
     QTest::newRow("duplicate") << collection(DefaultPieceSet(), {good, good}) << 1
-                               << "c.pel: 2 figures checked, 1 problem found";
-    QTest::newRow("missing file") << QByteArray() << 1 << "";
+                               << "c.pel: 2 figures checked, 1 problem found"
+                               << "";
+    QTest::newRow("missing file") << QByteArray() << 1 << "" << cannot;
+    QTest::newRow("a named pipe") << QByteArray("pipe") << 1 << ""
+                                  << cannot + ": it is a named pipe, not a file";
+    QTest::newRow("a device") << QByteArray("device") << 1 << ""
+                              << cannot + ": it is a device, not a file";
 }
 
 void TestCheckCommand::exitStatus() {
     QFETCH(QByteArray, content);
     QFETCH(int, status);
     QFETCH(QString, lastLine);
+    QFETCH(QString, error);
     const QString path = dir_.filePath(QStringLiteral("c.pel"));
     QFile::remove(path);
-    if (!content.isEmpty())
+    if (content == "pipe" || content == "device")
+        putNoCollection(path, QString::fromLatin1(content));
+    else if (!content.isEmpty())
         writeFile(path, content);
     QProcess run;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -97,7 +108,7 @@ void TestCheckCommand::exitStatus() {
                                 .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     if (lastLine.isEmpty()) {
         QVERIFY(out.isEmpty());
-        QVERIFY(run.readAllStandardError().startsWith("zederoru: cannot read "));
+        QVERIFY(QString::fromLocal8Bit(run.readAllStandardError()).startsWith(error));
     } else {
         QCOMPARE(out.last(), lastLine);
     }

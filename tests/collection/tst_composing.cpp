@@ -1,8 +1,10 @@
 #include "collection/composing.h"
+#include "platform/safewrite.h"
 #include "support/collectiongame.h"
 #include "support/fixtures.h"
 
 #include <QFile>
+#include <QStorageInfo>
 #include <QTest>
 #include <sys/mount.h>
 
@@ -61,6 +63,8 @@ private slots:
     void init();
     void cleanup();
     void appendWritesOneRecordAndShowsItAsTheNewFigure();
+    void appendToTheHeaderAloneWritesALabelFirst_data();
+    void appendToTheHeaderAloneWritesALabelFirst();
     void copyThenAppendKeepsTheFiguresOffsets();
     void sizeLimitIs320Pixels_data();
     void sizeLimitIs320Pixels();
@@ -80,6 +84,7 @@ private slots:
     void fileSystemFailuresChangeNothing_data();
     void fileSystemFailuresChangeNothing();
     void diskFullAtEveryPointOfTheRewrite();
+    void realFullDisk_data();
     void realFullDisk();
 
 private:
@@ -114,6 +119,22 @@ void TestComposing::appendWritesOneRecordAndShowsItAsTheNewFigure() {
     QCOMPARE(g->p.CurrentFigure, 3);
     QCOMPARE(g->p.TargetCaption(), QStringLiteral("Pelorin (3 of 3)"));
     QCOMPARE(g->p.PieceX[0], 100.0); // the pieces stay where the player left them
+}
+
+void TestComposing::appendToTheHeaderAloneWritesALabelFirst_data() {
+    QTest::addColumn<QByteArray>("collection");
+    QTest::newRow("64 lines") << syntheticHeader();
+    QTest::newRow("the last without its line end") << syntheticHeader().chopped(2);
+}
+
+void TestComposing::appendToTheHeaderAloneWritesALabelFirst() {
+    QFETCH(QByteArray, collection);
+    QVERIFY(g->start(collection));
+    g->arrange(grid(20, 20));
+    AppendFigure(g->p);
+    QCOMPARE(g->collectionBytes(),
+             syntheticHeader() + "Zederoru figures\r\n" + gridRecord(1, 20, 20) + "\r\n");
+    QCOMPARE(g->p.TargetCaption(), QStringLiteral("Pelorin (1 of 1)"));
 }
 
 void TestComposing::copyThenAppendKeepsTheFiguresOffsets() {
@@ -300,10 +321,15 @@ void TestComposing::fullCollectionIsRefused() {
     QVERIFY(g->start(collection(syntheticHeader(), records)));
     const QByteArray full =
         collection(syntheticHeader(), records) + record(500, 10, 10, spread(10, 10)) + "\r\n";
-    writeFile(g->collectionPath(), full);
-    AppendFigure(g->p);
-    QCOMPARE(g->collectionBytes(), full);
-    QCOMPARE(g->p.FigureCount, 499);
+    for (const QByteArray& onDisk : {full, full + record(501, 10, 10, spread(10, 10))}) {
+        writeFile(g->collectionPath(), onDisk);
+        g->messages.shown.clear();
+        AppendFigure(g->p);
+        QCOMPARE(g->collectionBytes(), onDisk);
+        QCOMPARE(g->p.FigureCount, 499);
+        QVERIFY2(g->messages.texts().last().contains(QStringLiteral("500 Pelorins")),
+                 qPrintable(g->messages.texts().last()));
+    }
 }
 
 void TestComposing::wideFigureIsShownWholeInTheTarget() {
@@ -353,7 +379,9 @@ void TestComposing::fileSystemFailuresChangeNothing_data() {
                                                         {"folder", "folder"},
                                                         {"deleted", "No such file"},
                                                         {"missing folder", ""},
-                                                        {"garbage", "not a Pelorin file"}};
+                                                        {"garbage", "not a Pelorin file"},
+                                                        {"pipe", "it is a named pipe"},
+                                                        {"busy", "it is busy"}};
     for (const auto& [fault, reason] : rows)
         QTest::newRow(fault) << QString(fault) << QString(reason);
 }
@@ -373,8 +401,14 @@ void TestComposing::fileSystemFailuresChangeNothing() {
         g->p.FigureFilePath = g->path(QStringLiteral("gone/PELORIN.pel"));
     if (fault == QStringLiteral("garbage"))
         writeFile(path, before = "not a collection\r\n");
+    if (fault == QStringLiteral("pipe")) // another program swapped it
+        putNoCollection(path, fault);
+    std::optional<SafeWrite::FileLock> otherGame;
+    if (fault == QStringLiteral("busy"))
+        QVERIFY(otherGame.emplace(path).acquire(nullptr));
     g->arrange(grid(20, 20));
     AppendFigure(g->p);
+    otherGame.reset();
     QCOMPARE(g->messages.texts().size(), 2); // the confirmation, then the failure
     const MessageBoxes::Message& told = g->messages.shown.last();
     QVERIFY2(told.text.startsWith(QStringLiteral("Pelorin not appended to file:\n\r") +
@@ -384,10 +418,12 @@ void TestComposing::fileSystemFailuresChangeNothing() {
     QCOMPARE(told.icon, MessageBoxes::Icon::Warning);
     QCOMPARE(g->p.FigureCount, 2);
     QCOMPARE(g->p.CurrentFigure, 1);
-    if (fault == QStringLiteral("read-only") || fault == QStringLiteral("garbage"))
+    if (fault == QStringLiteral("read-only") || fault == QStringLiteral("garbage") ||
+        fault == QStringLiteral("busy"))
         QCOMPARE(g->collectionBytes(), before);
-    QCOMPARE(QDir(g->folder.path()).entryList(QDir::Files).size(),
-             fault == QStringLiteral("folder") || fault == QStringLiteral("deleted") ? 1 : 2);
+    const bool gone = fault == QStringLiteral("folder") || fault == QStringLiteral("deleted") ||
+                      fault == QStringLiteral("pipe");
+    QCOMPARE(QDir(g->folder.path()).entryList(QDir::Files).size(), gone ? 1 : 2);
 }
 
 void TestComposing::diskFullAtEveryPointOfTheRewrite() {
@@ -406,7 +442,14 @@ void TestComposing::diskFullAtEveryPointOfTheRewrite() {
     QCOMPARE(g->collectionBytes().size(), whole);
 }
 
+void TestComposing::realFullDisk_data() {
+    QTest::addColumn<bool>("roomLeft");
+    QTest::newRow("full part-way through the write") << true;
+    QTest::newRow("full before the lock file") << false;
+}
+
 void TestComposing::realFullDisk() {
+    QFETCH(bool, roomLeft);
     QTemporaryDir mountPoint;
     if (::mount("tmpfs", QFile::encodeName(mountPoint.path()).constData(), "tmpfs", 0,
                 "size=64k") != 0)
@@ -416,21 +459,26 @@ void TestComposing::realFullDisk() {
         ~Unmount() { ::umount2(QFile::encodeName(at).constData(), MNT_DETACH); }
     } unmount{mountPoint.path()};
     const QString path = mountPoint.filePath(QStringLiteral("PELORIN.pel"));
-    writeFile(path, twoFigures());
+    const QByteArray figures = collection(syntheticHeader(), numbered(150));
+    writeFile(path, figures);
+    QVERIFY(g->start(figures));
     g->p.FigureFilePath = path;
-    // Fill every block that is left.
+    // Room for half the new file, so that the disk fills part-way through the write, or none.
     QFile filler(mountPoint.filePath(QStringLiteral("filler")));
     QVERIFY(filler.open(QIODevice::WriteOnly));
     const QByteArray block(4096, 'x');
-    while (filler.write(block) == block.size() && filler.flush()) {
+    const qint64 room = roomLeft ? figures.size() / 2 : 0;
+    while (QStorageInfo(mountPoint.path()).bytesFree() > room &&
+           filler.write(block) == block.size() && filler.flush()) {
     }
     filler.close();
     g->arrange(grid(20, 20));
     AppendFigure(g->p);
     QCOMPARE(g->messages.texts().size(), 2);
-    QVERIFY2(g->messages.texts().last().contains(path), qPrintable(g->messages.texts().last()));
-    expectUnchanged();
-    QCOMPARE(readFile(path), twoFigures());
+    const QString told = g->messages.texts().last();
+    QVERIFY2(told.contains(path) && told.contains(QStringLiteral("No space left on device")),
+             qPrintable(told));
+    QCOMPARE(readFile(path), figures);
 }
 
 QTEST_MAIN(TestComposing)

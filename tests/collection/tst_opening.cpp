@@ -92,29 +92,43 @@ void TestOpening::nothingChosenChangesNothing() {
 
 void TestOpening::filesThatAreNoCollectionAreRefused_data() {
     QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("kind"); // of no regular file put there instead
     QTest::addColumn<QString>("message");
     QByteArray garbage;
     for (int i = 0; i < 100; ++i)
         garbage += "lorem ipsum dolor sit amet\r\n";
-    QTest::newRow("more than 500 figures")
-        << withFigures(501) << "Cannot handle more than 500 Zederoru";
-    QTest::newRow("text") << garbage << "it is not a Pelorin file";
-    QTest::newRow("short header") << syntheticHeader().left(200) << "shorter than 64 lines";
-    QTest::newRow("empty") << QByteArray() << "shorter than 64 lines";
+    QTest::newRow("more than 500 figures") << withFigures(501) << ""
+                                           << "Cannot handle more than 500 Zederoru";
+    QTest::newRow("text") << garbage << ""
+                          << "it is not a Pelorin file";
+    QTest::newRow("short header") << syntheticHeader().left(200) << ""
+                                  << "shorter than 64 lines";
+    QTest::newRow("empty") << QByteArray() << ""
+                           << "shorter than 64 lines";
     QByteArray letters = withFigures(2);
     letters.replace("0.5,-3", "a,b");
-    QTest::newRow("header field not numeric") << letters << "not a Pelorin file: a home place";
-    QTest::newRow("a folder") << QByteArray() << "folder";
+    QTest::newRow("header field not numeric") << letters << ""
+                                              << "not a Pelorin file: a home place";
+    // Refused at once, never waited on or read.
+    QTest::newRow("a folder") << QByteArray() << "folder"
+                              << "it is a folder, not a file";
+    QTest::newRow("a named pipe") << QByteArray() << "pipe"
+                                  << "it is a named pipe, not a file";
+    QTest::newRow("a device") << QByteArray() << "device"
+                              << "it is a device, not a file";
+    QTest::newRow("100 MB") << QByteArray() << "huge"
+                            << "it is 104857600 bytes long, larger than the 1048576 bytes";
 }
 
 void TestOpening::filesThatAreNoCollectionAreRefused() {
     QFETCH(QByteArray, content);
+    QFETCH(QString, kind);
     QFETCH(QString, message);
     const QString other = g->path(QStringLiteral("other.pel"));
-    if (message == QStringLiteral("folder"))
-        QDir(g->folder.path()).mkdir(QStringLiteral("other.pel"));
-    else
+    if (kind.isEmpty())
         writeFile(other, content);
+    else
+        putNoCollection(other, kind);
     const QString loaded = g->p.FigureFilePath;
     g->p.CurrentFigure = 2;
     bool boardDisabledWhileTold = false;

@@ -42,9 +42,11 @@ void TestOpenSaveDialog::extensionRule_data() {
         {"/home/ann/album.pelx", "/home/ann/album.pel"},
         {"/home/ann/a.b.c", "/home/ann/a.b.pel"},
         {"/home/ann/album.", "/home/ann/album.pel"},
-        // The last dot of the whole path starts the extension, even in a folder name.
-        {"/home/ann/my.dir/album", "/home/ann/my.pel"},
-        {"C:\\my.dir\\album", "C:\\my.pel"},
+        // Only the file name has an extension, never a folder.
+        {"/home/ann/my.dir/album", "/home/ann/my.dir/album.pel"},
+        {"/home/ann/.local/share/Zederoru/mine", "/home/ann/.local/share/Zederoru/mine.pel"},
+        {"C:\\my.dir\\album", "C:\\my.dir\\album.pel"},
+        {"/home/ann/.mine", "/home/ann/.mine.pel"},
     };
     for (const auto& [name, expected] : rows)
         QTest::newRow(name) << QString(name) << QString(expected);

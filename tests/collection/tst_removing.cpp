@@ -5,6 +5,7 @@
 #include "support/fixtures.h"
 
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
 
@@ -45,6 +46,7 @@ private slots:
     void removesAndRenumbers();
     void removingTheOnlyFigureLeavesHeaderAndLabel();
     void answerNoChangesNothing();
+    void removalWritesNothingButTheCollection();
     void recordsTheLoaderSkipsAreKept();
     void changedOnDisk();
     void failuresKeepTheCollection_data();
@@ -58,19 +60,15 @@ private slots:
 
 private:
     std::unique_ptr<CollectionGame> g;
-    QString previousCurrent;
 };
 
 void TestRemoving::init() {
     g = std::make_unique<CollectionGame>();
     QVERIFY(g->start(withLabel("Test figures,second field", figures({0, 1, 2, 3, 4}))));
-    previousCurrent = QDir::currentPath();
-    QDir::setCurrent(g->folder.path()); // where PelFile.tmp goes
 }
 
 void TestRemoving::cleanup() {
     SafeWrite::stopFailing();
-    QDir::setCurrent(previousCurrent);
 }
 
 void TestRemoving::removesAndRenumbers_data() {
@@ -91,9 +89,7 @@ void TestRemoving::removesAndRenumbers() {
     QCOMPARE(g->messages.texts(),
              QStringList{QStringLiteral("Remove this Pelorin ( %1) ?").arg(current)});
     QCOMPARE(g->messages.shown.first().buttons, MessageBoxes::Buttons::YesNo);
-    const QByteArray expected = withLabel("Test figures", figures(left));
-    QCOMPARE(g->collectionBytes(), expected);
-    QCOMPARE(readFile(QDir::current().filePath(QStringLiteral("PelFile.tmp"))), expected);
+    QCOMPARE(g->collectionBytes(), withLabel("Test figures", figures(left)));
     QCOMPARE(g->p.FigureCount, 4);
     QCOMPARE(g->p.CurrentFigure, currentAfter);
     QCOMPARE(g->p.FigX[currentAfter][6], 96.0 + 2 * left.at(currentAfter - 1));
@@ -103,7 +99,7 @@ void TestRemoving::removesAndRenumbers() {
 void TestRemoving::removingTheOnlyFigureLeavesHeaderAndLabel() {
     QVERIFY(g->start(withLabel("\"Quoted, label\",x", figures({7}))));
     RemoveFigure(g->p);
-    QCOMPARE(g->collectionBytes(), syntheticHeader() + "Quoted, label\r\n");
+    QCOMPARE(g->collectionBytes(), syntheticHeader() + "\"Quoted, label\"\r\n");
     QCOMPARE(g->p.FigureCount, 0);
     QCOMPARE(g->p.CurrentFigure, 0);
     RemoveFigure(g->p); // nothing left to remove: no question
@@ -118,7 +114,25 @@ void TestRemoving::answerNoChangesNothing() {
     QCOMPARE(g->collectionBytes(), before);
     QCOMPARE(g->p.FigureCount, 5);
     QCOMPARE(g->p.CurrentFigure, 2);
-    QVERIFY(!QFile::exists(QStringLiteral("PelFile.tmp")));
+}
+
+void TestRemoving::removalWritesNothingButTheCollection() {
+    // Links named like the old scratch file, where it went and where it might go.
+    QTemporaryDir elsewhere;
+    const QString victim = elsewhere.filePath(QStringLiteral("victim"));
+    writeFile(victim, "keep me");
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(elsewhere.path());
+    for (const QString& folder : {elsewhere.path(), g->folder.path()})
+        QVERIFY(QFile::link(victim, QDir(folder).filePath(QStringLiteral("PelFile.tmp"))));
+    g->p.CurrentFigure = 2;
+    RemoveFigure(g->p);
+    QDir::setCurrent(previous);
+    QCOMPARE(g->p.FigureCount, 4);
+    QCOMPARE(readFile(victim), QByteArray("keep me"));
+    // No scratch copy, temporary file or lock is left beside the collection.
+    QCOMPARE(QDir(g->folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System),
+             (QStringList{"PelFile.tmp", "PELORIN.pel", "Zederoru.cfg"}));
 }
 
 void TestRemoving::recordsTheLoaderSkipsAreKept() {
@@ -130,7 +144,7 @@ void TestRemoving::recordsTheLoaderSkipsAreKept() {
     g->p.CurrentFigure = 2;
     RemoveFigure(g->p);
     QCOMPARE(g->collectionBytes(),
-             withLabel("Test figures", {figure(1, 0), figure(0, 5), "not a record", figure(2, 2)}));
+             withLabel("Test figures", {figure(1, 0), figure(0, 5), "not a record", lines.last()}));
     QCOMPARE(g->p.FigX[2][6], 100.0);
 }
 
@@ -161,7 +175,9 @@ void TestRemoving::failuresKeepTheCollection_data() {
                                                         {"folder", "folder"},
                                                         {"full 0", "No space left on device"},
                                                         {"full 1500", "No space left on device"},
-                                                        {"denied", "Permission denied"}};
+                                                        {"denied", "Permission denied"},
+                                                        {"pipe", "it is a named pipe"},
+                                                        {"busy", "it is busy"}};
     for (const auto& [fault, reason] : rows)
         QTest::newRow(fault) << QString(fault) << QString(reason);
 }
@@ -181,7 +197,12 @@ void TestRemoving::failuresKeepTheCollection() {
     if (fault.startsWith(QStringLiteral("full")))
         full.emplace(fault.mid(5).toLongLong());
     if (fault == QStringLiteral("denied"))
-        full.emplace(0, reason);
+        full.emplace(0, EACCES);
+    if (fault == QStringLiteral("pipe")) // another program swapped it
+        putNoCollection(path, fault);
+    std::optional<SafeWrite::FileLock> otherGame;
+    if (fault == QStringLiteral("busy"))
+        QVERIFY(otherGame.emplace(path).acquire(nullptr));
     g->p.CurrentFigure = 3;
     RemoveFigure(g->p);
     QCOMPARE(g->messages.shown.size(), 2);
@@ -191,21 +212,24 @@ void TestRemoving::failuresKeepTheCollection() {
     QVERIFY2(told.contains(reason), qPrintable(told));
     QCOMPARE(g->p.FigureCount, 5);
     QCOMPARE(g->p.CurrentFigure, 3);
-    if (fault != QStringLiteral("folder"))
+    if (fault != QStringLiteral("folder") && fault != QStringLiteral("pipe"))
         QCOMPARE(g->collectionBytes(), before);
 }
 
 void TestRemoving::saveAsRefusesTheLoadedFileUnderAnyName_data() {
     QTest::addColumn<QString>("name");
-    QTest::newRow("same name") << "PELORIN.pel";
-    QTest::newRow("other case") << "pelorin.PEL";
-    QTest::newRow("relative form") << "./sub/../PELORIN.pel";
-    QTest::newRow("symbolic link") << "link.pel";
-    QTest::newRow("hard link") << "hard.pel";
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("same name") << "PELORIN.pel" << true;
+    QTest::newRow("relative form") << "./sub/../PELORIN.pel" << true;
+    QTest::newRow("symbolic link") << "link.pel" << true;
+    QTest::newRow("hard link") << "hard.pel" << true;
+    // Where letter case matters, as in the player's folder here, it names another file.
+    QTest::newRow("other case") << "pelorin.PEL" << false;
 }
 
 void TestRemoving::saveAsRefusesTheLoadedFileUnderAnyName() {
     QFETCH(QString, name);
+    QFETCH(bool, refused);
     const QString path = g->collectionPath();
     const QByteArray before = g->collectionBytes();
     QDir(g->folder.path()).mkdir(QStringLiteral("sub"));
@@ -214,12 +238,14 @@ void TestRemoving::saveAsRefusesTheLoadedFileUnderAnyName() {
                    QFile::encodeName(g->path(QStringLiteral("hard.pel"))).constData()) == 0);
     g->dialogs.answers = {g->folder.path() + QLatin1Char('/') + name};
     SaveFigureFileAs(g->p, g->dialogs);
-    QCOMPARE(g->messages.texts(),
-             QStringList{QStringLiteral("file:") + path +
-                         QStringLiteral("\r\nalready loaded and saved, use another filename to "
-                                        "save as")});
+    QCOMPARE(g->messages.texts().first().contains(QStringLiteral("already loaded")), refused);
+    if (refused)
+        QCOMPARE(g->messages.texts(),
+                 QStringList{QStringLiteral("file:") + path +
+                             QStringLiteral("\r\nalready loaded and saved, use another filename "
+                                            "to save as")});
     QCOMPARE(g->collectionBytes(), before);
-    QVERIFY(!QFile::exists(g->path(QStringLiteral("pelorin.pel"))));
+    QCOMPARE(readFile(g->path(QStringLiteral("pelorin.pel"))), refused ? QByteArray() : before);
 }
 
 void TestRemoving::saveAsOntoAnotherFile_data() {

@@ -4,12 +4,15 @@
 #include "support/fixtures.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <unistd.h>
 
+using Fixtures::putNoCollection;
 using Fixtures::readFile;
 using Fixtures::writeFile;
 
@@ -19,9 +22,14 @@ private slots:
     void init();
     void cleanup();
     void replacesAndKeepsPermissions();
+    void failureAfterAnyByteLeavesTheOldFileAndNoLitter_data();
     void failureAfterAnyByteLeavesTheOldFileAndNoLitter();
     void unwritableFolder();
     void symbolicLinkKeepsPointingAtTheNewContent();
+    void noRegularFileIsReplaced_data();
+    void noRegularFileIsReplaced();
+    void temporariesOfAKilledGameGoAtTheNextWrite();
+    void lockOfADeadGameIsTakenOver();
     void settingsGoThroughTheSameWriter();
 
 private:
@@ -49,17 +57,31 @@ void TestSafeWrite::replacesAndKeepsPermissions() {
              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup);
 }
 
+void TestSafeWrite::failureAfterAnyByteLeavesTheOldFileAndNoLitter_data() {
+    QTest::addColumn<qint64>("bytes"); // written before the disk is full; -1: all of them
+    QTest::addColumn<int>("flushError");
+    QTest::addColumn<QString>("reason");
+    for (qint64 n : {0, 1, 4096, 4999})
+        QTest::addRow("full after %lld bytes", n) << n << 0 << "No space left on device";
+    QTest::newRow("flushing to the disk fails") << qint64(-1) << EIO << "Input/output error";
+}
+
 void TestSafeWrite::failureAfterAnyByteLeavesTheOldFileAndNoLitter() {
+    QFETCH(qint64, bytes);
+    QFETCH(int, flushError);
+    QFETCH(QString, reason);
     writeFile(path, "old content");
     const QByteArray fresh(5000, 'n');
-    for (qint64 n : {qint64(0), qint64(1), qint64(4096), qint64(4999)}) {
-        DiskFullAfter full(n);
-        QString why;
-        QVERIFY(!SafeWrite::replaceFile(path, fresh, &why));
-        QCOMPARE(why, QStringLiteral("No space left on device"));
-        QCOMPARE(readFile(path), QByteArray("old content"));
-        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
-    }
+    if (bytes >= 0)
+        SafeWrite::failAfter(bytes);
+    if (flushError != 0)
+        SafeWrite::failSync(flushError);
+    QString why;
+    QVERIFY(!SafeWrite::replaceFile(path, fresh, &why));
+    QCOMPARE(why, reason);
+    QCOMPARE(readFile(path), QByteArray("old content"));
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    SafeWrite::stopFailing();
     QVERIFY(SafeWrite::replaceFile(path, fresh, nullptr));
     QCOMPARE(readFile(path), fresh);
 }
@@ -83,6 +105,68 @@ void TestSafeWrite::symbolicLinkKeepsPointingAtTheNewContent() {
     QVERIFY(SafeWrite::replaceFile(link, "new", nullptr));
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(readFile(path), QByteArray("new"));
+}
+
+void TestSafeWrite::noRegularFileIsReplaced_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("folder") << "folder"
+                            << "it is a folder, not a file";
+    QTest::newRow("named pipe") << "pipe"
+                                << "it is a named pipe, not a file";
+    QTest::newRow("link to a device") << "device"
+                                      << "it is a device, not a file";
+}
+
+void TestSafeWrite::noRegularFileIsReplaced() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    putNoCollection(path, kind);
+    const QFileInfo before(path);
+    QString why;
+    QVERIFY(!SafeWrite::replaceFile(path, "new", &why));
+    QCOMPARE(why, reason);
+    QCOMPARE(QFileInfo(path).isSymLink(), before.isSymLink());
+    QVERIFY(!QFileInfo(path).isFile());
+    QVERIFY(QDir(dir->path()).entryList({QStringLiteral("*zederoru-*")}, QDir::Files).isEmpty());
+}
+
+void TestSafeWrite::temporariesOfAKilledGameGoAtTheNextWrite() {
+    const QStringList ours{"figures é.pel.zederoru-a1B2c3", "figures é.pel.zederoru-ZZZZZZ"};
+    const QStringList notOurs{"figures é.pel.zederoru-a1B2c", "figures é.pel.backup",
+                              "figures é.pel.Xa91bc", "other.pel.zederoru-a1B2c3"};
+    for (const QString& name : ours + notOurs)
+        writeFile(dir->filePath(name), "left");
+    QVERIFY(SafeWrite::replaceFile(path, "new", nullptr));
+    QStringList expected = notOurs + QStringList{QFileInfo(path).fileName()};
+    expected.sort();
+    QStringList left = QDir(dir->path()).entryList(QDir::Files | QDir::Hidden);
+    left.sort();
+    QCOMPARE(left, expected);
+}
+
+void TestSafeWrite::lockOfADeadGameIsTakenOver() {
+    // The lock file a game leaves when it is killed: this game's own, with another process
+    // number, of a process that has ended.
+    const QString lockPath = path + QStringLiteral(".lock");
+    QByteArray content;
+    {
+        QLockFile own(lockPath);
+        QVERIFY(own.tryLock(0));
+        content = readFile(lockPath);
+    }
+    QProcess ended;
+    ended.start(QStringLiteral("true"));
+    QVERIFY(ended.waitForStarted());
+    const qint64 pid = ended.processId();
+    QVERIFY(ended.waitForFinished());
+    content.replace(0, content.indexOf('\n'), QByteArray::number(pid));
+    writeFile(lockPath, content);
+    QElapsedTimer clock;
+    clock.start();
+    SafeWrite::FileLock lock(path);
+    QVERIFY(lock.acquire(nullptr));
+    QVERIFY(clock.elapsed() < SafeWrite::LockWaitMs);
 }
 
 void TestSafeWrite::settingsGoThroughTheSameWriter() {

@@ -50,15 +50,17 @@ fi
 chmod 755 "$prefix"
 chmod -R a-w "$prefix"
 before="$(cd "$prefix" && find . -type f -exec md5sum {} + | sort)"
-run() {
-    env -i HOME="$player_home" XDG_RUNTIME_DIR="$player_home" QT_QPA_PLATFORM=offscreen \
-        "${as_player[@]}" "$prefix/bin/zederoru" "$@"
-}
-run --version | grep -qx "Zederoru 1.1" || { echo "--version does not answer"; fail=1; }
-run --check "$prefix/share/zederoru/PELORIN.pel" >/dev/null ||
+game_as_player=(env -i HOME="$player_home" XDG_RUNTIME_DIR="$player_home"
+                QT_QPA_PLATFORM=offscreen "${as_player[@]}" "$prefix/bin/zederoru")
+"${game_as_player[@]}" --version | grep -qx "Zederoru 1.1" ||
+    { echo "--version does not answer"; fail=1; }
+"${game_as_player[@]}" --check "$prefix/share/zederoru/PELORIN.pel" >/dev/null ||
     { echo "the installed collection does not pass --check"; fail=1; }
 status=0
-run >/dev/null 2>&1 & game=$!
+# A plain command, not a function, in the background: env and setpriv hand their process
+# over to the game, so $! is the game itself and kill ends it.
+"${game_as_player[@]}" >/dev/null 2>&1 & game=$!
+trap 'kill "$game" 2>/dev/null || true; rm -rf "$prefix" "$player_home"' EXIT
 sleep 3
 kill "$game" 2>/dev/null || status=$?
 wait "$game" 2>/dev/null || true

@@ -110,6 +110,29 @@ private slots:
         QCOMPARE(b->cues(), QStringList{accepted ? "Slide" : "Error"});
     }
 
+    // Width and height each bound their own side: piece 2 of the default set starts in
+    // orientation 1, 68 pixels wide and 34 tall.
+    void dropBoundsOfAPieceWiderThanTall_data() {
+        QTest::addColumn<QPoint>("target"); // PieceX, PieceY that the drop asks for
+        QTest::addColumn<bool>("accepted");
+        QTest::newRow("bottom edge 365") << QPoint(136, 331) << true;
+        QTest::newRow("bottom edge 366") << QPoint(136, 332) << false;
+        QTest::newRow("right edge 330") << QPoint(262, 100) << true;
+        QTest::newRow("right edge 331") << QPoint(263, 100) << false;
+    }
+
+    void dropBoundsOfAPieceWiderThanTall() {
+        QFETCH(QPoint, target);
+        QFETCH(bool, accepted);
+        QVERIFY(b->start(collection(defaultHeader(), {record(1, 10, 10, spread(10, 10))})));
+        QCOMPARE(b->p.ExtentX[2][1] - b->p.ExtentY[2][1], 34.0);
+        const QPoint home(int(b->p.PieceX[2]), int(b->p.PieceY[2]));
+        const QPoint from = b->pointOn(2);
+        b->drag(from, from + target - home);
+        const QPoint expected = accepted ? target : home;
+        QCOMPARE(QPoint(int(b->p.PieceX[2]), int(b->p.PieceY[2])), expected);
+    }
+
     void releaseAtPressPointAfterDragIsADrop() {
         const QPoint from = b->at(0);
         b->press(Qt::LeftButton, from);

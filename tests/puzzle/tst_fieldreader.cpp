@@ -9,6 +9,8 @@ private slots:
     void emptyAndNonNumericFields();
     void textFields_data();
     void textFields();
+    void textWrittenReadsBack_data();
+    void textWrittenReadsBack();
     void lineReadsTheRawRest();
 };
 
@@ -31,6 +33,9 @@ void TestFieldReader::emptyAndNonNumericFields() {
     QVERIFY(!parseNumber("1e999").has_value());
     QVERIFY(!parseNumber("&H10").has_value());
     QCOMPARE(parseNumber(" 12 "), std::optional<double>(12));
+    QCOMPARE(parseNumber("+12"), std::optional<double>(12));
+    QCOMPARE(parseNumber("-1.5e+2"), std::optional<double>(-150));
+    QVERIFY(!parseNumber("1+2").has_value());
 }
 
 void TestFieldReader::textFields_data() {
@@ -57,6 +62,28 @@ void TestFieldReader::textFields() {
     FieldReader r(input);
     QCOMPARE(r.text(), std::optional<QString>(first));
     QCOMPARE(r.text().value_or(QString()), second);
+}
+
+void TestFieldReader::textWrittenReadsBack_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QByteArray>("written"); // empty: cannot be written to read back
+    QTest::newRow("plain") << QByteArray("PELORIN.pel") << QByteArray("PELORIN.pel");
+    QTest::newRow("empty") << QByteArray("") << QByteArray("");
+    QTest::newRow("comma") << QByteArray("a, b") << QByteArray("\"a, b\"");
+    QTest::newRow("outer blanks") << QByteArray(" a ") << QByteArray("\" a \"");
+    QTest::newRow("line feed") << QByteArray("a\nb") << QByteArray("\"a\nb\"");
+    QTest::newRow("quote inside") << QByteArray("a\"b") << QByteArray("a\"b");
+    QTest::newRow("starts with a quote") << QByteArray("\"a") << QByteArray();
+    QTest::newRow("quote and comma") << QByteArray("a\",b") << QByteArray();
+}
+
+void TestFieldReader::textWrittenReadsBack() {
+    QFETCH(QByteArray, text);
+    QFETCH(QByteArray, written);
+    const std::optional<QByteArray> field = asTextField(text);
+    QCOMPARE(field.has_value(), !written.isNull());
+    if (field)
+        QCOMPARE(*field, written);
 }
 
 void TestFieldReader::lineReadsTheRawRest() {

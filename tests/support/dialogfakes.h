@@ -19,13 +19,12 @@ public:
     QList<Request> requests;
 };
 
-// While it lives, every write of a player's file stops after the given number of bytes, as
-// on a full disk.
+// While it lives, every write of a player's file stops after the given number of bytes and
+// fails with the given error, as on a full disk.
 class DiskFullAfter {
 public:
-    explicit DiskFullAfter(qint64 bytes,
-                           const QString& reason = QStringLiteral("No space left on device")) {
-        SafeWrite::failAfter(bytes, reason);
+    explicit DiskFullAfter(qint64 bytes, int errnum = ENOSPC) {
+        SafeWrite::failAfter(bytes, errnum);
     }
     ~DiskFullAfter() { SafeWrite::stopFailing(); }
     DiskFullAfter(const DiskFullAfter&) = delete;

@@ -2,8 +2,10 @@
 
 #include "app/startup.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTest>
+#include <sys/stat.h>
 
 namespace Fixtures {
 
@@ -113,6 +115,24 @@ void writeFile(const QString& path, const QByteArray& data) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(data) != data.size())
         qFatal("cannot write %s", qPrintable(path));
+}
+
+void putNoCollection(const QString& path, const QString& kind) {
+    QFile::remove(path);
+    const QByteArray name = QFile::encodeName(path);
+    bool made = false;
+    if (kind == QStringLiteral("folder"))
+        made = QDir().mkdir(path);
+    else if (kind == QStringLiteral("pipe"))
+        made = ::mkfifo(name.constData(), 0644) == 0;
+    else if (kind == QStringLiteral("device"))
+        made = QFile::link(QStringLiteral("/dev/zero"), path);
+    else if (kind == QStringLiteral("huge")) {
+        QFile file(path);
+        made = file.open(QIODevice::WriteOnly) && file.resize(100 << 20);
+    }
+    if (!made)
+        qFatal("cannot put a %s at %s", qPrintable(kind), name.constData());
 }
 
 } // namespace Fixtures

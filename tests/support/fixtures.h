@@ -49,6 +49,11 @@ QList<ManyWays> figuresWithOtherSolutions();
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& data);
 
+// Puts at path, in place of whatever is there, what a careless or hostile hand might leave
+// where a file is expected: "folder", "pipe" (a named pipe nobody writes), "device" (a
+// symbolic link to /dev/zero) or "huge" (a 100 MB file).
+void putNoCollection(const QString& path, const QString& kind);
+
 } // namespace Fixtures
 
 // A game started in a temporary program folder with scripted messages and recorded sound.
