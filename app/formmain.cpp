@@ -11,6 +11,27 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+namespace {
+
+// A thin outline round the keyboard piece in black and white dashes, which show on the
+// background and on every piece colour of every level.
+void markKeyPiece(QPainter& painter, const PELORIN1& game) {
+    const std::optional<std::array<QPoint, 4>> mark = KeyPieceMark(game);
+    if (!mark)
+        return;
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawPolygon(mark->data(), static_cast<int>(mark->size()));
+    QPen dashes(Qt::white, 1, Qt::CustomDashLine);
+    dashes.setDashPattern({3, 3});
+    painter.setPen(dashes);
+    painter.drawPolygon(mark->data(), static_cast<int>(mark->size()));
+}
+
+} // namespace
 
 FormMain::FormMain(PELORIN1& game, QWidget* parent) : QWidget(parent), game_(game), pointer_(game) {
     setWindowTitle(game.MainCaption());
@@ -25,6 +46,13 @@ FormMain::FormMain(PELORIN1& game, QWidget* parent) : QWidget(parent), game_(gam
     PStandard->setAlignment(Qt::AlignCenter);
     connect(&game, &PELORIN1::mainCaptionChanged, this, &QWidget::setWindowTitle);
     connect(&game, &PELORIN1::levelTextChanged, PStandard, &QLabel::setText);
+    Picture1->setOverlay([&game](QPainter& painter) { markKeyPiece(painter, game); });
+    // A solved figure locks the board, which drops the keyboard focus; play goes on when it
+    // is unlocked, and the keys with it.
+    connect(&game.surfaces.board, &Surface::enabledChanged, this, [this](bool enabled) {
+        if (enabled)
+            Picture1->setFocus(Qt::OtherFocusReason);
+    });
     layOut();
 }
 
@@ -54,6 +82,8 @@ bool FormMain::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseMove:
     case QEvent::MouseButtonRelease:
         return boardMouse(event);
+    case QEvent::Wheel:
+        return boardWheel(event);
     case QEvent::KeyPress:
         return boardKey(event);
     default:
@@ -73,6 +103,14 @@ bool FormMain::boardMouse(QEvent* event) {
         pointer_.Release(ButtonCode(e->button()), shift, x, y);
     else
         pointer_.Press(ButtonCode(e->button()), shift, x, y);
+    Picture1->update(); // a click chooses the keyboard piece without drawing
+    return true;
+}
+
+bool FormMain::boardWheel(QEvent* event) {
+    const auto* e = static_cast<QWheelEvent*>(event);
+    pointer_.Wheel(e->angleDelta().y(), static_cast<float>(e->position().x()),
+                   static_cast<float>(e->position().y()));
     return true;
 }
 

@@ -31,6 +31,7 @@ protected:
 private:
     void layOut();
     bool boardMouse(QEvent* event);
+    bool boardWheel(QEvent* event);
     bool boardKey(QEvent* event);
 
     PELORIN1& game_;

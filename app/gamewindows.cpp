@@ -23,8 +23,14 @@ void GameWindows::connectPanel() {
     PELORIN1& p = game_.pelorin;
     Form1::Commands& c = panel.commands;
     panel.setMainWindow(&main);
-    c.viewAll = [this] { allShapes.ViewAll(); };
-    c.targetRightClick = [this] { allShapes.ViewModal(); };
+    c.viewAll = [this] {
+        placeViewAll();
+        allShapes.ViewAll();
+    };
+    c.targetRightClick = [this] {
+        placeViewAll();
+        allShapes.ViewModal();
+    };
     c.print = [this] { printShapes.ViewFirstPage(); };
     c.help = [this, &p] { Form5(p.AppDir, &panel).exec(); };
     c.about = [this] { AboutForm(&panel).exec(); };
@@ -34,10 +40,20 @@ void GameWindows::connectPanel() {
     c.saveAs = [this, &p] { SaveFigureFileAs(p, dialogs); };
     c.open = [this, &p] { OpenFigureFile(p, dialogs); };
     c.exit = [this, &p] { ExitGame(p, main, panel); };
+    QObject::connect(&main, &FormMain::unloaded, &panel, &Form1::gameEnded);
+    QObject::connect(&allShapes, &AllShapes::hidden, &panel, &Form1::giveFocusToMain);
 }
 
+// Opened beside the game the first time; later where the player left it.
+void GameWindows::placeViewAll() {
+    if (!allShapes.testAttribute(Qt::WA_Moved))
+        PlaceBeside(allShapes, main, panel);
+}
+
+// The board window comes up last and active: the keys work from the start.
 void GameWindows::show(const Settings& settings) {
     PlaceWindows(main, panel, settings);
-    main.show();
     panel.show();
+    main.show();
+    panel.giveFocusToMain();
 }

@@ -30,6 +30,7 @@ public:
 
 private:
     void connectPanel();
+    void placeViewAll();
 
     Game& game_;
 };

@@ -1,14 +1,18 @@
 #include "allshapes.h"
 
 #include "figurepage.h"
+#include "pagescroll.h"
 #include "platform/surfacewidget.h"
 #include "platform/twips.h"
 #include "puzzle/pelorin1.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QWheelEvent>
 
 AllShapes::AllShapes(PELORIN1& game, std::function<void(int)> goToFigure, QWidget* parent)
     : QDialog(parent), game_(game), goToFigure_(std::move(goToFigure)),
@@ -37,15 +41,20 @@ AllShapes::AllShapes(PELORIN1& game, std::function<void(int)> goToFigure, QWidge
     Label1->setBackgroundRole(QPalette::Base);
     Label1->setForegroundRole(QPalette::Text);
     Label1->hide();
+
+    Picture->setOverlay([this](QPainter& painter) { markCurrentFigure(painter); });
+    connect(&game_, &PELORIN1::targetCaptionChanged, Picture, qOverload<>(&QWidget::update));
 }
 
+// Opened beside the board without taking the keyboard from it: play goes on, and a click
+// on the window gives it the keys when the player wants them there.
 void AllShapes::ViewAll() {
     game_.FirstShown = 0;
     DrawThumbnails();
     showFirstShown();
+    setAttribute(Qt::WA_ShowWithoutActivating);
     show();
     raise();
-    activateWindow();
 }
 
 void AllShapes::ViewModal() {
@@ -53,6 +62,7 @@ void AllShapes::ViewModal() {
     showFirstShown();
     if (isVisible())
         hide(); // a modeless window has to be shown again to become modal
+    setAttribute(Qt::WA_ShowWithoutActivating, false);
     exec();
 }
 
@@ -70,6 +80,22 @@ bool AllShapes::event(QEvent* event) {
 void AllShapes::showEvent(QShowEvent* event) {
     Form_Activate();
     QDialog::showEvent(event);
+}
+
+void AllShapes::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (!event->spontaneous()) // not when minimised
+        emit hidden();
+}
+
+// A frame in the desktop's selection colour round the current figure's cell.
+void AllShapes::markCurrentFigure(QPainter& painter) const {
+    const QRect cell = CellRect(game_, ThumbnailGrid, game_.FirstShown, game_.CurrentFigure);
+    if (cell.isEmpty())
+        return;
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRect(cell.adjusted(2, 2, -1, -1));
 }
 
 void AllShapes::Form_Activate() {
@@ -125,8 +151,14 @@ void AllShapes::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void AllShapes::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
+    event->accept();
+    if (event->key() == Qt::Key_Escape)
         hide();
-    }
+    else
+        ScrollPageByKey(*VScroll1, ThumbnailGrid, event->key());
+}
+
+// The wheel leafs through the figures wherever the pointer rests on the window.
+void AllShapes::wheelEvent(QWheelEvent* event) {
+    QCoreApplication::sendEvent(VScroll1, event);
 }

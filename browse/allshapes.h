@@ -7,12 +7,14 @@
 
 class PELORIN1;
 class QLabel;
+class QPainter;
 class QScrollBar;
 class SurfaceWidget;
 
-// The view-all window: the collection as 8 x 8 thumbnails per page. Pointing at a thumbnail
-// shows its number, a click makes it the current figure, a right click or Esc hides the
-// window.
+// The view-all window: the collection as 8 x 8 thumbnails per page, the current figure's
+// cell framed. Pointing at a thumbnail shows its number, a click makes it the current
+// figure, a right click or Esc hides the window; the wheel and the paging keys leaf through
+// the pages.
 class AllShapes : public QDialog {
     Q_OBJECT
 public:
@@ -32,14 +34,21 @@ public:
     QScrollBar* VScroll1 = nullptr;
     QLabel* Label1 = nullptr;
 
+signals:
+    // The window was hidden (right click, Esc, closing): the board may take the keys back.
+    void hidden();
+
 protected:
     bool event(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
+    void markCurrentFigure(QPainter& painter) const;
     void Form_Activate();
     void VScroll1_Change(int value);
     void setHoverText(const QString& text);

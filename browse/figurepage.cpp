@@ -97,6 +97,20 @@ int FigureAt(const PELORIN1& game, const PageGrid& grid, int firstShown, QPoint 
     return game.HasFigure(n) ? n : 0;
 }
 
+QRect CellRect(const PELORIN1& game, const PageGrid& grid, int firstShown, int n) {
+    const int index = n - 1 - firstShown;
+    if (!game.HasFigure(n) || index < 0 || index >= grid.perPage())
+        return {};
+    const int column = index % grid.columns;
+    const int row = index / grid.columns;
+    const double cell = grid.cellTwips;
+    const QPoint topLeft(twipsToPixels(column * cell, game.TwipsX),
+                         twipsToPixels(row * cell, game.TwipsY));
+    const QPoint end(twipsToPixels((column + 1) * cell, game.TwipsX),
+                     twipsToPixels((row + 1) * cell, game.TwipsY));
+    return {topLeft, end - QPoint(1, 1)};
+}
+
 ScrollRange PageScrollRange(const PageGrid& grid, int figureCount) {
     if (figureCount <= grid.perPage())
         return {false, 0};

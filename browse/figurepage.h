@@ -3,6 +3,7 @@
 #include "platform/colour.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QString>
 #include <array>
 
@@ -52,6 +53,10 @@ int DrawPage(const PELORIN1& game, const PageGrid& grid, int firstShown, const P
 // The figure whose cell lies under the pixel, or 0 when the cell is empty or the pixel lies
 // outside the grid.
 int FigureAt(const PELORIN1& game, const PageGrid& grid, int firstShown, QPoint pixel);
+
+// The pixels of figure n's cell on the page that starts after firstShown figures; an empty
+// rectangle when the figure is not on that page.
+QRect CellRect(const PELORIN1& game, const PageGrid& grid, int firstShown, int n);
 
 struct ScrollRange {
     bool enabled;

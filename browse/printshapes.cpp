@@ -1,16 +1,19 @@
 #include "printshapes.h"
 
 #include "figurepage.h"
+#include "pagescroll.h"
 #include "platform/surfacewidget.h"
 #include "platform/twips.h"
 #include "printpage.h"
 #include "puzzle/pelorin1.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 PrintShapes::PrintShapes(PELORIN1& game, MessageBoxes& messages, Printer& printer, QWidget* parent)
     : QDialog(parent), game_(game), messages_(messages), printer_(printer),
@@ -51,8 +54,11 @@ void PrintShapes::buildMenu() {
 void PrintShapes::ViewFirstPage() {
     game_.FirstShown = 0;
     DrawPrintPage();
-    const QSignalBlocker quiet(VScroll1);
-    VScroll1->setValue(0);
+    {
+        // The page is drawn already; the bar must answer the player again once shown.
+        const QSignalBlocker quiet(VScroll1);
+        VScroll1->setValue(0);
+    }
     exec();
 }
 
@@ -100,8 +106,14 @@ void PrintShapes::Printx_Click() {
 }
 
 void PrintShapes::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
+    event->accept();
+    if (event->key() == Qt::Key_Escape)
         hide();
-    }
+    else
+        ScrollPageByKey(*VScroll1, PrintGrid, event->key());
+}
+
+// The wheel leafs through the figures wherever the pointer rests on the window.
+void PrintShapes::wheelEvent(QWheelEvent* event) {
+    QCoreApplication::sendEvent(VScroll1, event);
 }

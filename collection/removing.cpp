@@ -19,7 +19,7 @@ const QString NotRemoved = QStringLiteral("Pelorin not removed from file:");
 
 bool removalConfirmed(PELORIN1& game) {
     const QString text = QStringLiteral("Remove this Pelorin ( %1) ?").arg(game.CurrentFigure);
-    return game.messages.MsgBox({text, Buttons::YesNo, Icon::None, AppTitle}) == Answer::Yes;
+    return game.messages.MsgBox({text, Buttons::YesNo, Icon::None, AppTitle, true}) == Answer::Yes;
 }
 
 // The collection without the current figure, checked against what the player saw: when

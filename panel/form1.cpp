@@ -69,6 +69,9 @@ Form1::Form1(PELORIN1& game, QWidget* parent) : QWidget(parent), game_(game) {
     layout->addWidget(makeClientArea());
     makeMenu();
     layout->setMenuBar(menuBar);
+    // The buttons show icons only and hand the keyboard to the board, which leaves the panel
+    // inactive: their tips, their only labels, must show all the same.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
 }
 
 // The client area below the menu, 3930 x 6075 twips, with the groups and the target.
@@ -127,11 +130,14 @@ void Form1::makeMenu() {
     Helpx = addMenuItem(QStringLiteral("Helpx"), QStringLiteral("Help"), true, &commands.help);
     Aboutx = addMenuItem(QStringLiteral("Aboutx"), QStringLiteral("About"), true, &commands.about);
     pelsx->addSeparator()->setObjectName(QStringLiteral("dash1"));
-    Exitx = addMenuItem(QStringLiteral("Exitx"), QStringLiteral("Exit"), false, &commands.exit);
+    Exitx = pelsx->addAction(QStringLiteral("Exit"));
+    Exitx->setObjectName(QStringLiteral("Exitx"));
+    connect(Exitx, &QAction::triggered, this, &Form1::exitGame);
 }
 
-// A menu item plays "click2" first when click is set, then runs its command. Menu items
-// leave the focus where it is.
+// A menu item plays "click2" first when click is set, then runs its command. Play goes on
+// once the item's windows have closed, so the keyboard goes back to the board as after a
+// button.
 QAction* Form1::addMenuItem(const QString& objectName, const QString& caption, bool click,
                             const std::function<void()>* command) {
     QAction* action = pelsx->addAction(caption);
@@ -140,8 +146,23 @@ QAction* Form1::addMenuItem(const QString& objectName, const QString& caption, b
         if (click)
             game_.PlaySound(QStringLiteral("click2"));
         run(*command);
+        giveFocusToMain();
     });
     return action;
+}
+
+void Form1::exitGame() {
+    if (ended_)
+        return;
+    ended_ = true;
+    run(commands.exit);
+}
+
+// The panel's close box and Alt+F4 end the game as Exit does; the player would otherwise be
+// left with a board and no commands. Once the game has ended, closing only closes.
+void Form1::closeEvent(QCloseEvent* event) {
+    exitGame();
+    QWidget::closeEvent(event);
 }
 
 void Form1::MenuButx_Click(int index) {
@@ -180,8 +201,10 @@ void Form1::giveFocusToMain() {
 // A right-button release over the target opens the view-all window at the page last shown.
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == TargetPel && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton)
+        static_cast<QMouseEvent*>(event)->button() == Qt::RightButton) {
         run(commands.targetRightClick);
+        giveFocusToMain();
+    }
     return QWidget::eventFilter(watched, event);
 }
 

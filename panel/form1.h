@@ -13,8 +13,8 @@ class PELORIN1;
 class SurfaceWidget;
 
 // The control panel: fourteen icon buttons in four captioned groups, the framed target
-// picture and the "Zederoru" menu. Buttons act on their tool-tip text and hand the keyboard
-// back to the main window afterwards.
+// picture and the "Zederoru" menu. Buttons act on their tool-tip text; buttons and menu
+// items hand the keyboard back to the main window afterwards. Closing the panel is Exit.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -29,6 +29,10 @@ public:
 
     // The window that gets the keyboard back after every button.
     void setMainWindow(QWidget* main) { main_ = main; }
+    // Activates the main window, whose board takes the keyboard.
+    void giveFocusToMain();
+    // The main window has closed and the program is ending: closing the panel is no Exit.
+    void gameEnded() { ended_ = true; }
 
     void MenuButx_Click(int index);
     void Normal_Play();
@@ -54,6 +58,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     using Action = void (Form1::*)(Bevelbox&);
@@ -64,7 +69,7 @@ private:
     void makeMenu();
     QAction* addMenuItem(const QString& objectName, const QString& caption, bool click,
                          const std::function<void()>* command);
-    void giveFocusToMain();
+    void exitGame();
 
     void viewAll(Bevelbox&);
     void removeFigure(Bevelbox&);
@@ -84,4 +89,5 @@ private:
 
     PELORIN1& game_;
     QWidget* main_ = nullptr;
+    bool ended_ = false; // Exit has run or the main window has closed
 };

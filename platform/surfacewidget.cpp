@@ -16,7 +16,14 @@ SurfaceWidget::SurfaceWidget(Surface& surface, QWidget* parent)
     connect(&surface, &Surface::visibleChanged, this, &QWidget::setVisible);
 }
 
+void SurfaceWidget::setOverlay(std::function<void(QPainter&)> overlay) {
+    overlay_ = std::move(overlay);
+    update();
+}
+
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     p.drawImage(event->rect(), surface_.image(), event->rect());
+    if (overlay_)
+        overlay_(p);
 }

@@ -27,6 +27,14 @@ QPoint stepOf(int keyCode) {
     }
 }
 
+// The digit keys 1 to 7 choose pieces 0 to 6, so the whole game can be played without a
+// pointer.
+void chooseKeyPiece(PELORIN1& game, int keyCode) {
+    const int p = keyCode - VirtualKeys::Digit1;
+    if (p >= 0 && p < PELORIN1::Pieces)
+        game.KeyPiece = static_cast<std::int16_t>(p);
+}
+
 void turnKeyPiece(PELORIN1& game) {
     if (game.Selected != -1)
         return; // the pointer holds a piece
@@ -63,8 +71,20 @@ void nudge(PELORIN1& game, int keyCode, int shift) {
 } // namespace
 
 void KeyDown(PELORIN1& game, int keyCode, int shift) {
+    chooseKeyPiece(game, keyCode);
     if (keyCode == VirtualKeys::Tab)
         turnKeyPiece(game);
     else
         nudge(game, keyCode, shift);
+}
+
+std::optional<std::array<QPoint, 4>> KeyPieceMark(const PELORIN1& game) {
+    const int p = game.KeyPiece;
+    const auto n = static_cast<std::size_t>(p);
+    const bool dragged = game.Selected == p && game.DragPending == 0;
+    if (!game.surfaces.board.Enabled() || dragged)
+        return std::nullopt;
+    const std::array<QPoint, 5> outline = game.Outline(
+        p, game.PieceOrient[n], game.BoardLeft + game.PieceX[n], game.BoardTop + game.PieceY[n]);
+    return std::array<QPoint, 4>{outline[0], outline[1], outline[2], outline[3]};
 }

@@ -6,6 +6,8 @@
 #include "puzzle/numbers.h"
 #include "puzzle/pelorin1.h"
 
+#include <cstdlib>
+
 namespace {
 
 // Paints a piece's polygon in the background colour: it vanishes from that surface.
@@ -26,6 +28,28 @@ std::size_t at(int p) {
     return static_cast<std::size_t>(p);
 }
 
+// A turn forward enters the next orientation and adds its shift; a turn back undoes the
+// forward turn into the orientation it leaves, so the piece returns exactly where it was.
+void turnOrientation(PELORIN1& game, int p, int step) {
+    const std::size_t n = at(p);
+    const int from = game.PieceOrient[n];
+    if (step > 0) {
+        int o = from + 1;
+        if (o > 7 || (p == 3 && o > 1))
+            o = 0;
+        game.PieceOrient[n] = o;
+        game.PieceX[n] += game.RotDX[n][at(o)];
+        game.PieceY[n] += game.RotDY[n][at(o)];
+        return;
+    }
+    game.PieceX[n] -= game.RotDX[n][at(from)];
+    game.PieceY[n] -= game.RotDY[n][at(from)];
+    int o = from - 1;
+    if (o < 0 || (p == 3 && o > 1))
+        o = p == 3 ? 1 : 7;
+    game.PieceOrient[n] = o;
+}
+
 } // namespace
 
 int PieceAt(const PELORIN1& game, float x, float y) {
@@ -37,18 +61,12 @@ int PieceAt(const PELORIN1& game, float x, float y) {
     return -1;
 }
 
-void RotatePiece(PELORIN1& game, int p) {
-    const std::size_t n = at(p);
+void RotatePiece(PELORIN1& game, int p, int step) {
     game.PlacedOutline(p, game.Pts);
     erasePolygon(game.surfaces.board, game.Pts.data(), game.BoardBack);
     erasePolygon(game.surfaces.hitMap, game.Pts.data(), game.BoardBack);
 
-    int o = game.PieceOrient[n] + 1;
-    if (o > 7 || (p == 3 && o > 1))
-        o = 0;
-    game.PieceOrient[n] = o;
-    game.PieceX[n] += game.RotDX[n][at(o)];
-    game.PieceY[n] += game.RotDY[n][at(o)];
+    turnOrientation(game, p, step);
 
     if (game.CopiedFlag != 1) {
         game.Covered = 0;
@@ -96,27 +114,28 @@ void PointerPlay::Move(int, int, float x, float y) {
     if (p == -1)
         return;
     if (game_.DragPending == 1)
-        beginDrag(p, x, y);
+        beginDrag(p);
     else
         outlinePolygon(game_.surfaces.board, game_.Pts.data(), game_.BoardBack);
     followPointer(x, y);
 }
 
-// From here to the drop the held piece's position is relative to the pointer.
-void PointerPlay::beginDrag(int p, float x, float y) {
+// From here to the drop the held piece's position is relative to the press point, so the
+// point the player grabbed stays under the pointer however far the first move jumps.
+void PointerPlay::beginDrag(int p) {
     const std::size_t n = at(p);
     game_.SavedX[n] = game_.PieceX[n];
     game_.SavedY[n] = game_.PieceY[n];
-    game_.PieceX[n] -= x;
-    game_.PieceY[n] -= y;
-    DragStartX = x + game_.BoardLeft + game_.PieceX[n];
-    DragStartY = y + game_.BoardTop + game_.PieceY[n];
+    game_.PieceX[n] -= PressX;
+    game_.PieceY[n] -= PressY;
+    DragStartX = PressX + game_.BoardLeft + game_.PieceX[n];
+    DragStartY = PressY + game_.BoardTop + game_.PieceY[n];
     const std::array<QPoint, 5> points =
         game_.Outline(p, game_.PieceOrient[n], DragStartX, DragStartY);
     std::copy(points.begin(), points.end(), game_.Pts.begin());
     erasePolygon(game_.surfaces.board, game_.Pts.data(), game_.BoardBack);
-    LastX = x;
-    LastY = CInt(y);
+    LastX = PressX;
+    LastY = CInt(PressY);
     game_.DragPending = 0;
 }
 
@@ -132,7 +151,9 @@ void PointerPlay::followPointer(float x, float y) {
     game_.surfaces.board.Refresh();
 }
 
-void PointerPlay::Release(int, int, float x, float y) {
+void PointerPlay::Release(int button, int, float x, float y) {
+    if (game_.Selected != -1 && button != MouseButtons::Left)
+        return; // the left button picked the piece up; only its release lets go
     if (Dragging()) {
         drop(x, y); // wherever the pointer is, also back at the press point
         return;
@@ -149,6 +170,23 @@ void PointerPlay::Release(int, int, float x, float y) {
         if (p != -1)
             game_.KeyPiece = static_cast<std::int16_t>(p);
     }
+}
+
+void PointerPlay::Wheel(int angleDelta, float x, float y) {
+    if (game_.Selected != -1)
+        return; // a held piece is not turned
+    if ((angleDelta > 0) != (wheelRest_ > 0))
+        wheelRest_ = 0; // the wheel changed direction
+    wheelRest_ += angleDelta;
+    if (std::abs(wheelRest_) < WheelNotch)
+        return;
+    const int step = wheelRest_ > 0 ? 1 : -1;
+    wheelRest_ = 0;
+    const int p = PieceAt(game_, x, y);
+    if (p == -1)
+        return;
+    game_.Selected = p;
+    RotatePiece(game_, p, step);
 }
 
 // Each test runs on the values current at that moment; a failing one puts the piece back.

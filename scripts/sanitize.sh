@@ -11,4 +11,6 @@ export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1:strict_string_checks=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan.supp:print_suppressions=0"
-ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)" -E install_layout
+# The desktop check plays on a real X server, where the sanitizers trip over the system's
+# X keyboard library before the game starts; it checks windows, not memory.
+ctest --test-dir build-sanitize --output-on-failure -j"$(nproc)" -E 'install_layout|desktop_windows'

@@ -7,7 +7,8 @@ packages=(g++ cmake ninja-build pkg-config
           qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6
           gstreamer1.0-plugins-good
           desktop-file-utils appstream
-          xvfb xauth)
+          xvfb xauth
+          openbox xdotool x11-utils imagemagick)
 [ $# -gt 0 ] && packages=("$@")
 
 missing=()

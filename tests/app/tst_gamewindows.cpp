@@ -1,9 +1,11 @@
+#include "support/browsefixtures.h"
 #include "support/fixtures.h"
 
 #include "app/gamewindows.h"
 #include "app/programfolder.h"
 #include "app/startup.h"
 #include "platform/bevelbox.h"
+#include "platform/surfacewidget.h"
 
 #include <QAction>
 #include <QDir>
@@ -20,6 +22,7 @@ class TestGameWindows : public QObject {
     Q_OBJECT
 private slots:
     void installedGamePlaysComposesAndExits();
+    void boardHasTheKeysFromTheStartAndClosingItIsNoExit();
 
 private:
     static QMap<QString, QByteArray> snapshot(const QString& folder);
@@ -90,6 +93,24 @@ void TestGameWindows::installedGamePlaysComposesAndExits() {
     QVERIFY(stored.startsWith("PELORIN.pel\r\n "));
     QCOMPARE(stored.count("\r\n"), 2);
     QCOMPARE(snapshot(prefix), installed);
+}
+
+// The keys work from the start. Closing the board window ends the game without Exit, so the
+// panel that the ending closes must not store anything either.
+void TestGameWindows::boardHasTheKeysFromTheStartAndClosingItIsNoExit() {
+    TestGame t;
+    const auto settings = t.start(BrowseFixtures::squaresCollection(3));
+    QVERIFY(settings);
+    GameWindows windows(t.game, t.messages);
+    windows.show(*settings);
+    QTRY_COMPARE(QApplication::activeWindow(), &windows.main);
+    QCOMPARE(QApplication::focusWidget(), windows.main.Picture1);
+
+    const QByteArray stored = readFile(t.path("Zederoru.cfg"));
+    windows.main.close();
+    windows.panel.close();
+    QCOMPARE(readFile(t.path("Zederoru.cfg")), stored);
+    QVERIFY(t.messages.shown.isEmpty());
 }
 
 QTEST_MAIN(TestGameWindows)

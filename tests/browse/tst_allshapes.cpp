@@ -26,6 +26,7 @@ private slots:
 
     void viewAllShowsTheFirstPageModeless() {
         open(100);
+        t->p.CurrentFigure = 99; // its frame is not on the first page
         t->p.FirstShown = 30;
         w->hide();
         w->ViewAll();
@@ -82,6 +83,51 @@ private slots:
         QCOMPARE(w->Page().image(), expectedPage(13));
         QTest::mouseClick(w.get(), Qt::LeftButton, {}, QPoint(10, 10));
         QCOMPARE(chosen, QList<int>{14});
+    }
+
+    void leafingByKeysAndWheel_data() {
+        QTest::addColumn<QList<Qt::Key>>("keys");
+        QTest::addColumn<int>("notches");
+        QTest::addColumn<int>("firstShown"); // 200 figures: the last page starts at 136
+        QTest::newRow("page down") << QList<Qt::Key>{Qt::Key_PageDown} << 0 << 64;
+        QTest::newRow("wheel, a row a notch") << QList<Qt::Key>{} << -3 << 24;
+        QTest::newRow("end") << QList<Qt::Key>{Qt::Key_End} << 0 << 136;
+        QTest::newRow("end, page down")
+            << QList<Qt::Key>{Qt::Key_End, Qt::Key_PageDown} << 0 << 136;
+        QTest::newRow("end, page up, up")
+            << QList<Qt::Key>{Qt::Key_End, Qt::Key_PageUp, Qt::Key_Up} << 0 << 64;
+        QTest::newRow("down, wheel back") << QList<Qt::Key>{Qt::Key_Down} << 2 << 0;
+        QTest::newRow("home") << QList<Qt::Key>{Qt::Key_PageDown, Qt::Key_Home} << 0 << 0;
+    }
+
+    void leafingByKeysAndWheel() {
+        QFETCH(QList<Qt::Key>, keys);
+        QFETCH(int, notches);
+        QFETCH(int, firstShown);
+        open(200);
+        leaf(w.get(), w->Picture, keys, notches);
+        QCOMPARE(t->p.FirstShown, std::int16_t(firstShown));
+        QCOMPARE(w->VScroll1->value(), firstShown);
+        QCOMPARE(w->Page().image(), expectedPage(firstShown));
+        QVERIFY(w->isVisible());
+    }
+
+    // A frame round the current figure's cell, on screen only, following the page.
+    void currentFigureIsFramed() {
+        open(200);
+        t->p.CurrentFigure = 70; // row 1, column 6 of the second page
+        const QRgb frame = w->palette().color(QPalette::Highlight).rgb();
+        auto framed = [&](QPoint cellCorner) {
+            const QImage shown = w->Picture->grab().toImage();
+            return shown.pixel(cellCorner + QPoint(2, 24)) == frame;
+        };
+        QVERIFY(!framed(QPoint(5 * 48, 0)));
+        w->VScroll1->setValue(64);
+        QVERIFY(framed(QPoint(5 * 48, 0)));
+        QVERIFY(!framed(QPoint(4 * 48, 0)));
+        w->VScroll1->setValue(61); // a dragged thumb may stop in mid-row
+        QVERIFY(framed(QPoint(0, 48)));
+        QCOMPARE(w->Page().image(), expectedPage(61));
     }
 
     void hoverShowsTheNumberAtThePointer() {

@@ -71,6 +71,40 @@ private slots:
         }
     }
 
+    // Opened as the menu opens it, modal: the scroll bar, the paging keys and the wheel over
+    // the page all turn it; the bar's own steps and a wheel's notch are one row.
+    void leafingThroughTheMenuWindow_data() {
+        QTest::addColumn<QList<Qt::Key>>("keys");
+        QTest::addColumn<int>("notches");
+        QTest::addColumn<int>("firstShown"); // 100 figures: the last page starts at 80
+        QTest::newRow("scroll bar arrow") << QList<Qt::Key>{} << 0 << 5;
+        QTest::newRow("wheel") << QList<Qt::Key>{} << -2 << 10;
+        QTest::newRow("page down") << QList<Qt::Key>{Qt::Key_PageDown} << 0 << 20;
+        QTest::newRow("end, page up, wheel back")
+            << QList<Qt::Key>{Qt::Key_End, Qt::Key_PageUp} << 1 << 55;
+        QTest::newRow("end, down") << QList<Qt::Key>{Qt::Key_End, Qt::Key_Down} << 0 << 80;
+        QTest::newRow("home") << QList<Qt::Key>{Qt::Key_PageDown, Qt::Key_Home} << 0 << 0;
+    }
+
+    void leafingThroughTheMenuWindow() {
+        QFETCH(QList<Qt::Key>, keys);
+        QFETCH(int, notches);
+        QFETCH(int, firstShown);
+        open(100);
+        w->hide();
+        QTimer::singleShot(0, this, [&] {
+            if (keys.isEmpty() && notches == 0)
+                QTest::mouseClick(w->VScroll1, Qt::LeftButton, {},
+                                  QPoint(w->VScroll1->width() / 2, w->VScroll1->height() - 4));
+            leaf(w.get(), w->Picture, keys, notches);
+            QTest::keyClick(w.get(), Qt::Key_Escape);
+        });
+        w->ViewFirstPage();
+        QCOMPARE(t->p.FirstShown, std::int16_t(firstShown));
+        QCOMPARE(w->VScroll1->value(), firstShown);
+        QCOMPARE(w->Page().image(), expectedPage(firstShown, false));
+    }
+
     void shapeAndSolutionRedrawThePage() {
         open(13); // the last page's last cells stay empty in both modes
         w->ShowSolx->trigger();

@@ -89,6 +89,7 @@ void TestRemoving::removesAndRenumbers() {
     QCOMPARE(g->messages.texts(),
              QStringList{QStringLiteral("Remove this Pelorin ( %1) ?").arg(current)});
     QCOMPARE(g->messages.shown.first().buttons, MessageBoxes::Buttons::YesNo);
+    QVERIFY(g->messages.shown.first().defaultNo); // Enter must not delete a figure
     QCOMPARE(g->collectionBytes(), withLabel("Test figures", figures(left)));
     QCOMPARE(g->p.FigureCount, 4);
     QCOMPARE(g->p.CurrentFigure, currentAfter);

@@ -34,8 +34,8 @@ private slots:
         QFETCH(QByteArray, line2);
         s->main->show();
         s->panel->show();
-        s->panel->move(panelAt);
-        s->main->move(mainAt);
+        s->panel->setGeometry(QRect(panelAt, s->panel->size())); // client areas are stored
+        s->main->setGeometry(QRect(mainAt, s->main->size()));
         QSignalSpy unloaded(s->main.get(), &FormMain::unloaded);
         s->panel->Exitx->trigger();
 
@@ -49,6 +49,20 @@ private slots:
         QVERIFY(!s->panel->isVisible());
         QCOMPARE(s->t.sound.commands.mid(0, 2), (QStringList{"stop mp3", "close all"}));
         QVERIFY(s->t.messages.shown.isEmpty());
+    }
+
+    // Its close box or Alt+F4: the board must not be left behind without its commands.
+    void closingThePanelIsExit() {
+        s->main->show();
+        s->panel->show();
+        QSignalSpy unloaded(s->main.get(), &FormMain::unloaded);
+        s->panel->close();
+        const std::optional<Settings> stored = readSettings(s->t.path("Zederoru.cfg"));
+        QVERIFY(stored && stored->hasPositions());
+        QCOMPARE(stored->positions, WindowPositions(*s->main, *s->panel));
+        QCOMPARE(unloaded.size(), 1);
+        QVERIFY(!s->main->isVisible());
+        QVERIFY(!s->panel->isVisible());
     }
 
     void unwritableSettingsAreReported() {

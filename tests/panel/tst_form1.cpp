@@ -7,7 +7,10 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QSpontaneKeyEvent>
 #include <QTest>
+#include <QToolTip>
 
 // The panel driven by clicks on its real buttons and menu items.
 class TestForm1 : public QObject {
@@ -34,28 +37,55 @@ private slots:
         QCOMPARE(s->t.p.CurrentFigure, 3);
     }
 
+    // After every button, menu item (but Exit) and the target's right click, whatever
+    // window it opened or closed.
     void keyboardGoesBackToTheMainWindow_data() {
-        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("index");    // the button clicked, or -1
+        QTest::addColumn<QString>("item"); // else the menu item, or "target"
         const std::pair<int, const char*> buttons[] = {
             {0, "View All"}, {2, "Remove"},  {3, "Append"}, {4, "Reset"},     {5, "Copy"},
             {6, "First"},    {7, "Left"},    {8, "Right"},  {9, "Last"},      {10, "Random"},
             {11, "Sound"},   {14, "Normal"}, {15, "Easy"},  {16, "Very easy"}};
         for (const auto& [index, name] : buttons)
-            QTest::newRow(name) << index;
+            QTest::newRow(name) << index << QString();
+        for (const char* item : {"px", "Saveasx", "Openx", "Helpx", "Aboutx", "target"})
+            QTest::newRow(item) << -1 << QString::fromLatin1(item);
     }
 
     void keyboardGoesBackToTheMainWindow() {
         QFETCH(int, index);
-        QWidget viewAll; // View All opens a modeless window that must not keep the keyboard
-        s->panel->commands.viewAll = [&] {
-            viewAll.show();
-            viewAll.activateWindow();
-        };
+        QFETCH(QString, item);
+        QWidget other; // a window the command opens and that keeps the keyboard
+        Form1::Commands& c = s->panel->commands;
+        for (auto* hook :
+             {&c.viewAll, &c.print, &c.saveAs, &c.open, &c.help, &c.about, &c.targetRightClick})
+            *hook = [&] {
+                other.show();
+                other.activateWindow();
+            };
         QVERIFY(s->showWithPanelActive());
-        s->click(index);
+        if (index >= 0)
+            s->click(index);
+        else if (item == "target")
+            QTest::mouseClick(s->panel->TargetPel, Qt::RightButton);
+        else
+            s->panel->findChild<QAction*>(item)->trigger();
         QTRY_COMPARE(QApplication::activeWindow(), s->main.get());
-        QVERIFY(s->main->isAncestorOf(QApplication::focusWidget()) ||
-                QApplication::focusWidget() == s->main.get());
+        QCOMPARE(QApplication::focusWidget(), s->main->Picture1);
+    }
+
+    // The buttons' tips are their only labels; the panel is inactive while the board plays.
+    void toolTipsShowOnTheInactivePanel() {
+        QVERIFY(s->showWithPanelActive());
+        s->main->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), s->main.get());
+        Bevelbox* reset = s->panel->MenuButx[4];
+        const QPoint at(8, 6);
+        QMouseEvent move(QEvent::MouseMove, at, reset->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QSpontaneKeyEvent::setSpontaneous(&move); // only the player's pointer wakes tips
+        qApp->notify(reset, &move);
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("Reset"));
     }
 
     // The buttons show the chosen level even when it was already current.

@@ -105,6 +105,45 @@ private slots:
         QCOMPARE(b->cues(), QStringList(3, QStringLiteral("Click")));
     }
 
+    // The mark is drawn over the board on screen: the board image and the hit map keep the
+    // piece's plain outline.
+    void digitsChooseTheMarkedKeyboardPiece() {
+        auto marked = [&](int i) {
+            const QPoint edge = b->at(i, 0, 24);
+            const QRgb shown = b->board()->grab().toImage().pixel(edge);
+            return shown == qRgb(0, 0, 0) || shown == qRgb(255, 255, 255);
+        };
+        for (int piece : {6, 0, 3}) {
+            b->key(Qt::Key(Qt::Key_1 + piece));
+            QCOMPARE(int(b->p.KeyPiece), piece);
+            for (int i = 0; i < 7; ++i)
+                QCOMPARE(marked(i), i == piece);
+            QCOMPARE(b->game.board.Point(b->at(piece, 0, 24).x(), b->at(piece, 0, 24).y()),
+                     b->p.BoardBack);
+            QCOMPARE(b->game.hitMap.Point(b->at(piece, 0, 24).x(), b->at(piece, 0, 24).y()),
+                     b->p.BoardBack);
+        }
+        for (Qt::Key other : {Qt::Key_0, Qt::Key_8})
+            b->key(other);
+        b->key(Qt::Key_1, Qt::KeypadModifier); // the keypad's digits keep their own meaning
+        QCOMPARE(int(b->p.KeyPiece), 3);
+        b->key(Qt::Key_Right);
+        QCOMPARE(b->p.PieceX[3], b->p.HomeX[3] + 1);
+        QVERIFY(marked(3));
+    }
+
+    // Solving locks the board while the congratulation shows, which takes its focus; play
+    // goes on afterwards, and the keys with it.
+    void keysStayWithTheBoardAfterASolvedFigure() {
+        QTRY_COMPARE(QApplication::focusWidget(), b->board());
+        b->layFigure(1, 60, 60);
+        bool locked = false;
+        b->messages.whileShown = [&] { locked = !b->board()->isEnabled(); };
+        b->drag(b->at(6), b->at(6) + QPoint(2, 0));
+        QVERIFY(locked);
+        QCOMPARE(QApplication::focusWidget(), b->board());
+    }
+
     void tabWhileDraggingIsIgnored() {
         const QPoint from = b->at(0);
         b->press(Qt::LeftButton, from);
@@ -113,7 +152,7 @@ private slots:
         b->key(Qt::Key_Tab);
         b->release(Qt::LeftButton, from + QPoint(20, 20));
         QCOMPARE(b->p.PieceOrient[0], 0);
-        QCOMPARE(b->p.PieceX[0], 38.0);
+        QCOMPARE(b->p.PieceX[0], 48.0);
         QCOMPARE(b->cues(), QStringList{"Slide"});
     }
 

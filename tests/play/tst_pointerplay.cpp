@@ -61,10 +61,9 @@ private slots:
         const QPoint oldCentre = b->at(0);
         b->press(Qt::LeftButton, oldCentre);
         QCOMPARE(b->p.PieceX[0], 28.0); // nothing moves before the first move
-        // The displacement counts from the first move, not from the press.
         b->move(oldCentre + QPoint(8, 8));
         QCOMPARE(b->game.board.Point(oldCentre.x(), oldCentre.y()), b->p.BoardBack);
-        const QPoint to = oldCentre + QPoint(98, 208);
+        const QPoint to = oldCentre + QPoint(90, 200);
         b->move(to);
         const Surface& board = b->game.board;
         // The held piece shows as an unfilled white outline around the pointer's new place.
@@ -133,14 +132,59 @@ private slots:
         QCOMPARE(QPoint(int(b->p.PieceX[2]), int(b->p.PieceY[2])), expected);
     }
 
-    void releaseAtPressPointAfterDragIsADrop() {
+    // The point grabbed stays under the pointer from the press to the drop, however the
+    // moves between arrive.
+    void dropMovesByThePointerSinceThePress_data() {
+        QTest::addColumn<QList<QPoint>>("moves"); // from the press point
+        QTest::addColumn<QPoint>("release");
+        QTest::newRow("one fast move") << QList<QPoint>{{30, 0}} << QPoint(30, 0);
+        QTest::newRow("one jump, released elsewhere") << QList<QPoint>{{10, 10}} << QPoint(50, 10);
+        QTest::newRow("several moves")
+            << QList<QPoint>{{5, 5}, {20, 7}, {60, -3}} << QPoint(60, -3);
+        QTest::newRow("back to the press point") << QList<QPoint>{{5, 5}, {40, 40}} << QPoint();
+    }
+
+    void dropMovesByThePointerSinceThePress() {
+        QFETCH(QList<QPoint>, moves);
+        QFETCH(QPoint, release);
         const QPoint from = b->at(0);
         b->press(Qt::LeftButton, from);
-        b->move(from + QPoint(5, 5)); // the drag counts from here
-        b->move(from + QPoint(40, 40));
-        b->release(Qt::LeftButton, from);
-        QCOMPARE(b->p.PieceX[0], 28.0 - 5);
-        QCOMPARE(b->p.PieceY[0], 28.0 - 5);
+        for (const QPoint& m : moves) {
+            b->move(from + m);
+            // The outline's left corner keeps its distance to the pointer.
+            QCOMPARE(b->game.board.Point(38 + m.x(), from.y() + m.y()), b->p.DragColour);
+        }
+        b->release(Qt::LeftButton, from + release);
+        QCOMPARE(b->p.PieceX[0], 28.0 + release.x());
+        QCOMPARE(b->p.PieceY[0], 28.0 + release.y());
+        QCOMPARE(b->cues(), QStringList{"Slide"});
+    }
+
+    // Only the left button's release lets go of a piece it picked up.
+    void otherReleasesDuringADragChangeNothing_data() {
+        QTest::addColumn<bool>("moved"); // whether the drag has begun
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::newRow("right, before the first move") << false << Qt::RightButton;
+        QTest::newRow("right, while dragging") << true << Qt::RightButton;
+        QTest::newRow("middle, while dragging") << true << Qt::MiddleButton;
+    }
+
+    void otherReleasesDuringADragChangeNothing() {
+        QFETCH(bool, moved);
+        QFETCH(Qt::MouseButton, button);
+        const QPoint from = b->at(0);
+        b->press(Qt::LeftButton, from);
+        if (moved)
+            b->move(from + QPoint(30, 30));
+        b->press(button, from + QPoint(30, 30));
+        b->release(button, from + QPoint(30, 30));
+        QCOMPARE(b->p.Selected, 0);
+        QVERIFY(b->cues().isEmpty());
+        b->move(from + QPoint(50, 40));
+        b->release(Qt::LeftButton, from + QPoint(50, 40));
+        QCOMPARE(b->p.PieceX[0], 28.0 + 50);
+        QCOMPARE(b->p.PieceY[0], 28.0 + 40);
+        QCOMPARE(b->p.PieceOrient[0], 0);
         QCOMPARE(b->cues(), QStringList{"Slide"});
     }
 
@@ -188,6 +232,48 @@ private slots:
         QCOMPARE(d.cues(), QStringList(turns, QStringLiteral("Click")));
     }
 
+    // Forward turns as a right click does; backward undoes it exactly, also across the
+    // last orientation. A fine wheel's small steps add up to a notch.
+    void wheelTurnsBothWays_data() {
+        QTest::addColumn<int>("piece");
+        QTest::addColumn<QList<int>>("deltas");
+        QTest::addColumn<int>("turns"); // net orientations turned, forward positive
+        QTest::addColumn<int>("clicks");
+        QTest::newRow("forward") << 2 << QList<int>{120, 120} << 2 << 2;
+        QTest::newRow("backward past orientation 0") << 6 << QList<int>{-120} << -1 << 1;
+        QTest::newRow("square backward") << 3 << QList<int>{-120, -120, -120} << -3 << 3;
+        QTest::newRow("forward and back") << 0 << QList<int>{120, -120, -120} << -1 << 3;
+        QTest::newRow("fine steps add up") << 5 << QList<int>{40, 40, 40, 40} << 1 << 1;
+        QTest::newRow("fine steps back and forth") << 5 << QList<int>{60, -60, 60} << 0 << 0;
+    }
+
+    void wheelTurnsBothWays() {
+        QFETCH(int, piece);
+        QFETCH(QList<int>, deltas);
+        QFETCH(int, turns);
+        QFETCH(int, clicks);
+        PlayBoard d; // the default piece set, whose turns shift the pieces
+        QVERIFY(d.start(collection(defaultHeader(), {record(1, 60, 60, spread(60, 60))})));
+        const auto n = static_cast<std::size_t>(piece);
+        const int count = piece == 3 ? 2 : 8;
+        const int home = d.p.PieceOrient[n];
+        for (int delta : deltas)
+            d.wheel(d.pointOn(piece), delta);
+        QCOMPARE(d.p.PieceOrient[n], ((home + turns) % count + count) % count);
+        QCOMPARE(d.cues(), QStringList(clicks, QStringLiteral("Click")));
+        // Right clicks for turns back, the wheel backward for turns forward: home again.
+        for (int k = 0; k < std::abs(turns); ++k) {
+            if (turns < 0)
+                d.click(Qt::RightButton, d.pointOn(piece));
+            else
+                d.wheel(d.pointOn(piece), -120);
+        }
+        QCOMPARE(d.p.PieceOrient[n], home);
+        QCOMPARE(d.p.PieceX[n], d.p.HomeX[n]);
+        QCOMPARE(d.p.PieceY[n], d.p.HomeY[n]);
+        QVERIFY(!d.pointOn(piece).isNull()); // drawn on both surfaces
+    }
+
     void rightPressWhileHoldingChangesNothing() {
         const QPoint from = b->at(0);
         b->press(Qt::LeftButton, from);
@@ -196,10 +282,12 @@ private slots:
         b->move(from + QPoint(30, 30));
         b->press(Qt::RightButton, from + QPoint(30, 30));
         b->press(Qt::RightButton, b->at(6));
+        b->wheel(from + QPoint(30, 30), 120);
+        b->wheel(b->at(6), -120);
         QCOMPARE(b->p.PieceOrient[0], 0);
         QCOMPARE(b->p.PieceOrient[6], 0);
         b->release(Qt::LeftButton, from + QPoint(40, 40));
-        QCOMPARE(b->p.PieceX[0], 28.0 + 10);
+        QCOMPARE(b->p.PieceX[0], 28.0 + 40);
         QCOMPARE(b->cues(), QStringList{"Slide"});
     }
 

@@ -4,7 +4,10 @@
 
 #include "app/startup.h"
 
+#include <QApplication>
+#include <QSpontaneKeyEvent>
 #include <QTest>
+#include <QWheelEvent>
 
 MessageBoxes::Answer WatchingMessageBoxes::MsgBox(const Message& message) {
     if (whileShown)
@@ -38,6 +41,13 @@ QPoint PlayBoard::pointOn(int i) const {
             if (game.hitMap.Point(x, y) == c && game.hitMap.Point(x + 1, y + 1) == c)
                 return {x + 1, y + 1};
     return {};
+}
+
+void PlayBoard::wheel(QPoint pos, int delta) {
+    QWheelEvent event(pos, board()->mapToGlobal(pos), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&event); // delivered as the player's wheel is
+    qApp->notify(board(), &event);
 }
 
 void PlayBoard::drag(QPoint from, QPoint to) {

@@ -46,6 +46,8 @@ struct PlayBoard {
         press(button, pos);
         release(button, pos);
     }
+    // The wheel turned by delta eighths of a degree (120 a notch) with the pointer at pos.
+    void wheel(QPoint pos, int delta);
     // Left press at from, a first move there, a move and the release at to.
     void drag(QPoint from, QPoint to);
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
