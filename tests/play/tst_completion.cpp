@@ -100,30 +100,37 @@ private slots:
     }
 
     // A turn into the recorded orientation, or into another number that draws the same
-    // outline (the synthetic pieces are squares in every even orientation).
+    // outline (the synthetic pieces are squares in every even orientation), by any of the
+    // ways to turn a piece.
     void turnCompletingTheFigureCelebrates_data() {
-        QTest::addColumn<bool>("byTab");
+        QTest::addColumn<QString>("how");
         QTest::addColumn<int>("piece");
-        QTest::newRow("right button") << false << 3;
-        QTest::newRow("tab") << true << 3;
-        QTest::newRow("right button, same outline") << false << 5;
-        QTest::newRow("tab, same outline") << true << 5;
+        QTest::addColumn<int>("from");
+        QTest::newRow("right button") << "right button" << 3 << 1;
+        QTest::newRow("tab") << "tab" << 3 << 1;
+        QTest::newRow("right button, same outline") << "right button" << 5 << 1;
+        QTest::newRow("tab, same outline") << "tab" << 5 << 1;
+        QTest::newRow("wheel, same outline") << "wheel" << 5 << 1;
+        QTest::newRow("wheel back, same outline") << "wheel back" << 5 << 3;
     }
 
     void turnCompletingTheFigureCelebrates() {
-        QFETCH(bool, byTab);
+        QFETCH(QString, how);
         QFETCH(int, piece);
+        QFETCH(int, from);
         b->layFigure(1, 60, 60);
-        b->p.PieceOrient[static_cast<std::size_t>(piece)] = 1; // a diamond: turned wrong
+        b->p.PieceOrient[static_cast<std::size_t>(piece)] = from; // a diamond: turned wrong
         for (int i = 0; i < 7; ++i)
             b->p.CheckOrientation(i);
         b->redraw();
         const QPoint on = b->pointOn(piece);
-        if (byTab) {
+        if (how == "tab") {
             b->click(Qt::LeftButton, on);
             b->key(Qt::Key_Tab);
-        } else {
+        } else if (how == "right button") {
             b->click(Qt::RightButton, on);
+        } else {
+            b->wheel(on, how == "wheel" ? 120 : -120);
         }
         expectNextFigure(2);
         QCOMPARE(b->cues(), (QStringList{"clap4", "whoosh1"}));
