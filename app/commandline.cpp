@@ -17,7 +17,9 @@ const char* const HelpText =
     "  FILE.pel          play the figures of this collection\n"
     "  --check FILE.pel  check a collection and report, per record with its line number,\n"
     "                    malformed records, overlapping or disconnected pieces, figures\n"
-    "                    too large or too sparse, duplicates and a changed piece set;\n"
+    "                    too large or too sparse, duplicates (also figures of the same\n"
+    "                    silhouette, which accept each other's solutions) and a changed\n"
+    "                    piece set;\n"
     "                    the exit status is 0 when the collection is clean, 1 otherwise\n"
     "  --help            show this text\n"
     "  --version         show the version\n";

@@ -2,6 +2,7 @@
 
 #include "browse/figurepage.h"
 #include "collection/composing.h"
+#include "collection/defaultpieceset.h"
 #include "play/pointerplay.h"
 #include "puzzle/figurefile.h"
 
@@ -19,10 +20,16 @@ private slots:
     void loadFiveHundredFigures();
     void loadTheLargestFileRead();
     void coveragePercent();
+    void fitCheckOtherSolution();
+    void fitCheckNearMiss();
     void thumbnailPage();
     void printPage();
 
 private:
+    // Starts on the rectangle of all seven pieces and lays another of its solutions, every
+    // piece a couple of pixels off as a player drops them.
+    void layOtherRectangle();
+
     std::unique_ptr<TestGame> t;
 };
 
@@ -106,6 +113,40 @@ void ZederoruBench::coveragePercent() {
         sum += CoveragePercent(t->p, 10, 10, 330, 330);
     }
     QVERIFY(sum > 0);
+}
+
+void ZederoruBench::layOtherRectangle() {
+    const Fixtures::ManyWays rectangle = Fixtures::figuresWithOtherSolutions()[1];
+    QVERIFY(t->start(Fixtures::collection(DefaultPieceSet(), {rectangle.figure})));
+    t->p.CurrentFigure = 1;
+    const Fixtures::Placement p = Fixtures::placementOf(rectangle.others[1]);
+    for (std::size_t i = 0; i < 7; ++i) {
+        t->p.PieceOrient[i] = p[i][0];
+        t->p.PieceX[i] = p[i][1] + static_cast<int>(i % 5) - 2;
+        t->p.PieceY[i] = p[i][2] + static_cast<int>(i * 3 % 5) - 2;
+    }
+}
+
+// The fit check after a drop that completes a figure built in another way than recorded:
+// the whole silhouette comparison, and the player's pieces drawn as the solution.
+void ZederoruBench::fitCheckOtherSolution() {
+    layOtherRectangle();
+    QBENCHMARK {
+        t->game.board.setEnabled(true);
+        t->p.CheckFit();
+    }
+    QCOMPARE(t->p.Covered, std::int16_t(1));
+}
+
+// A slow check that fails: the figure all but built, the square a few pixels further off
+// than the others, so that the walk measures the shifts around the alignment.
+void ZederoruBench::fitCheckNearMiss() {
+    layOtherRectangle();
+    t->p.PieceY[3] += 4;
+    QBENCHMARK {
+        t->p.CheckFit();
+    }
+    QCOMPARE(t->p.Covered, std::int16_t(0));
 }
 
 void ZederoruBench::thumbnailPage() {

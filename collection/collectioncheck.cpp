@@ -6,8 +6,8 @@
 #include "puzzle/figurefile.h"
 #include "puzzle/numbers.h"
 #include "puzzle/piecegeometry.h"
+#include "puzzle/silhouette.h"
 
-#include <QHash>
 #include <algorithm>
 #include <array>
 #include <map>
@@ -51,9 +51,15 @@ private:
     void checkSize(int line, const Placed& figure);
     void checkDuplicate(int line, const Placed& figure);
 
+    struct Earlier {
+        int line;
+        QByteArray key;
+        Silhouette::Arrangement outlines;
+    };
+
     Result& result_;
     PieceGeometry::PieceSet set_;
-    QHash<QByteArray, int> seen_; // arrangement key -> line of its first record
+    QList<Earlier> earlier_; // the figures so far that duplicate none before them
 };
 
 QString pieceList(const std::vector<int>& pieces) {
@@ -320,13 +326,24 @@ QByteArray arrangementKey(const std::array<std::array<QPoint, 5>, 7>& outlines) 
     return key;
 }
 
+// A figure the game cannot tell from an earlier one: the same arrangement, or one that
+// forms the same silhouette, so that each figure accepts the other's solution.
 void Checker::checkDuplicate(int line, const Placed& figure) {
-    const QByteArray key = arrangementKey(outlinesOf(set_, figure));
-    const auto earlier = seen_.constFind(key);
-    if (earlier != seen_.constEnd())
-        report(line, QStringLiteral("the same figure as line %1").arg(*earlier));
-    else
-        seen_.insert(key, line);
+    const Silhouette::Arrangement outlines = outlinesOf(set_, figure);
+    const QByteArray key = arrangementKey(outlines);
+    for (const Earlier& earlier : earlier_) {
+        if (earlier.key == key) {
+            report(line, QStringLiteral("the same figure as line %1").arg(earlier.line));
+            return;
+        }
+        if (Silhouette::sameSilhouette(outlines, earlier.outlines)) {
+            report(line, QStringLiteral("the same silhouette as line %1: each figure accepts "
+                                        "the other's solution")
+                             .arg(earlier.line));
+            return;
+        }
+    }
+    earlier_.append({line, key, outlines});
 }
 
 void Checker::checkFigure(int line, const Placed& figure) {

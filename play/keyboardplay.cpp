@@ -1,5 +1,6 @@
 #include "keyboardplay.h"
 
+#include "completion.h"
 #include "pointerplay.h"
 
 #include "platform/keys.h"
@@ -63,6 +64,8 @@ void nudge(PELORIN1& game, int keyCode, int shift) {
     }
     game.surfaces.board.Cls();
     game.DrawAllPieces();
+    if (d != QPoint())
+        CheckCompletion(game);
 }
 
 } // namespace

@@ -83,7 +83,8 @@ void RotatePiece(PELORIN1& game, int p, int step) {
     game.DrawAllPieces();
     game.DrawPiece(p);
     game.Selected = -1;
-    game.PlaySound(QStringLiteral("Click"));
+    if (!CheckCompletion(game))
+        game.PlaySound(QStringLiteral("Click"));
 }
 
 bool PointerPlay::Dragging() const {

@@ -1,7 +1,9 @@
 #include "numbers.h"
 #include "pelorin1.h"
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 void PELORIN1::CheckOrientation(int p) {
     const int f = CurrentFigure;
@@ -32,19 +34,64 @@ void PELORIN1::CheckOrientation(int p) {
         CheckFit();
 }
 
+// Orientations are told apart by the outline they draw, not by their number: the square's
+// 0, 2, 4 and 6 are one shape, and a piece may only stand in for another of its shape.
+bool PELORIN1::sameOutline(int i, int o, int j, int p) const {
+    auto corners = [&](int piece, int orient) {
+        const std::array<QPoint, 5> outline = Outline(piece, orient, 0, 0);
+        std::array<std::pair<int, int>, 4> drawn;
+        for (std::size_t k = 0; k < drawn.size(); ++k)
+            drawn[k] = {outline[k].x(), outline[k].y()};
+        std::sort(drawn.begin(), drawn.end());
+        const auto end = std::unique(drawn.begin(), drawn.end());
+        return std::vector(drawn.begin(), end);
+    };
+    return corners(i, o) == corners(j, p);
+}
+
+bool PELORIN1::inPlace(int piece, int slot, int f, const PerPiece<double>& rx,
+                       const PerPiece<std::int16_t>& ry) const {
+    const auto n = static_cast<std::size_t>(piece);
+    const auto s = static_cast<std::size_t>(slot);
+    return std::abs(rx[n] - FigX[f][s]) <= 15 && std::abs(ry[n] - FigY[f][s]) <= 15 &&
+           sameOutline(piece, PieceOrient[n], slot, FigOrient[f][s]);
+}
+
 bool PELORIN1::pairFits(int a, int b, int f, const PerPiece<double>& rx,
                         const PerPiece<std::int16_t>& ry) const {
-    const auto A = static_cast<std::size_t>(a);
-    const auto B = static_cast<std::size_t>(b);
-    auto near = [&](std::size_t piece, std::size_t slot) {
-        return std::abs(rx[piece] - FigX[f][slot]) <= 15 &&
-               std::abs(ry[piece] - FigY[f][slot]) <= 15;
-    };
-    const bool straight = near(A, A) && near(B, B);
-    const bool exchanged = near(A, B) && near(B, A);
+    const bool straight = inPlace(a, a, f, rx, ry) && inPlace(b, b, f, rx, ry);
+    const bool exchanged = inPlace(a, b, f, rx, ry) && inPlace(b, a, f, rx, ry);
     return straight || exchanged;
 }
 
+// Every piece within 15 pixels of its place in the figure, relative to the smallest origin,
+// and turned to the outline the figure needs there.
+bool PELORIN1::piecesInPlace(int f, const PerPiece<double>& rx,
+                             const PerPiece<std::int16_t>& ry) const {
+    for (int k : {5, 6, 3}) {
+        if (!inPlace(k, k, f, rx, ry))
+            return false;
+    }
+    return pairFits(0, 1, f, rx, ry) && pairFits(2, 4, f, rx, ry);
+}
+
+Silhouette::Arrangement PELORIN1::figureOutlines(int f, double x, double y) const {
+    Silhouette::Arrangement pieces;
+    for (std::size_t i = 0; i < Pieces; ++i)
+        pieces[i] = Outline(static_cast<int>(i), FigOrient[f][i], x + FigX[f][i], y + FigY[f][i]);
+    return pieces;
+}
+
+Silhouette::Arrangement PELORIN1::placedOutlines() const {
+    Silhouette::Arrangement pieces;
+    for (std::size_t i = 0; i < Pieces; ++i)
+        pieces[i] = Outline(static_cast<int>(i), PieceOrient[i], BoardLeft + PieceX[i],
+                            BoardTop + PieceY[i]);
+    return pieces;
+}
+
+// Pieces in their places show the figure's exact solution where the player built it; a
+// figure built in another way forms its silhouette and shows the player's own pieces.
 void PELORIN1::CheckFit() {
     Covered = 0;
     const int f = CurrentFigure;
@@ -62,23 +109,22 @@ void PELORIN1::CheckFit() {
         rx[i] = PieceX[i] - mx;
         ry[i] = CInt(PieceY[i] - my);
     }
-    for (std::size_t k : {5u, 6u, 3u}) {
-        if (std::abs(rx[k] - FigX[f][k]) > 15 || std::abs(ry[k] - FigY[f][k]) > 15)
-            return;
-    }
-    if (!pairFits(0, 1, f, rx, ry) || !pairFits(2, 4, f, rx, ry))
+    if (piecesInPlace(f, rx, ry)) {
+        Covered = 1;
+        showSolution(figureOutlines(f, BoardLeft + mx, BoardTop + my));
         return;
-    Covered = 1;
-    showSolution(f, mx, my);
+    }
+    const Silhouette::Arrangement built = placedOutlines();
+    if (Silhouette::sameSilhouette(built, figureOutlines(f, 0, 0))) {
+        Covered = 1;
+        showSolution(built);
+    }
 }
 
-void PELORIN1::showSolution(int f, double mx, double my) {
+void PELORIN1::showSolution(const Silhouette::Arrangement& pieces) {
     Surface& board = surfaces.board;
     board.Cls();
-    for (std::size_t i = 0; i < Pieces; ++i) {
-        const std::array<QPoint, 5> points =
-            Outline(static_cast<int>(i), FigOrient[f][i], BoardLeft + mx + FigX[f][i],
-                    BoardTop + my + FigY[f][i]);
+    for (const std::array<QPoint, 5>& points : pieces) {
         std::copy(points.begin(), points.end(), Pts.begin());
         board.FillColor = SilhouetteColour;
         board.ForeColor = QBColor(8);

@@ -109,6 +109,7 @@ void PELORIN1::ResetPieces() {
         PieceY[i] = HomeY[i];
         PieceOrient[i] = HomeOrient[i];
     }
+    CopiedFlag = 0; // the board no longer holds the copied arrangement
     surfaces.hitMap.Cls();
     surfaces.board.Cls();
     DrawAllPieces();

@@ -4,6 +4,7 @@
 #include "platform/messages.h"
 #include "platform/sound.h"
 #include "platform/surface.h"
+#include "silhouette.h"
 
 #include <QObject>
 #include <QPoint>
@@ -65,7 +66,7 @@ public:
     // Game switches.
     std::int16_t PlayLevel = 3; // 3 Normal, 2 Easy, 1 Very easy
     std::int16_t SoundOn = 0;
-    int CopiedFlag = 0;
+    int CopiedFlag = 0; // 1 while the board holds the arrangement "Copy" laid out
     PerPiece<std::int16_t> OrientMatch{};
     std::int16_t Covered = 0;
 
@@ -103,6 +104,7 @@ public:
 
     // The initial switches and colours of a new game.
     void InitialState();
+    // Puts the pieces home, which also ends the copied arrangement.
     void ResetPieces();
     void ShowFigure();
     void DrawAllPieces();
@@ -142,9 +144,17 @@ private:
     // Scales a figure larger than the target view down to fit it.
     void fitTargetView(std::array<std::array<QPoint, 5>, Pieces>& outlines, int& maxX,
                        int& maxY) const;
-    void showSolution(int f, double mx, double my);
+    bool sameOutline(int i, int o, int j, int p) const;
+    bool inPlace(int piece, int slot, int f, const PerPiece<double>& rx,
+                 const PerPiece<std::int16_t>& ry) const;
     bool pairFits(int a, int b, int f, const PerPiece<double>& rx,
                   const PerPiece<std::int16_t>& ry) const;
+    bool piecesInPlace(int f, const PerPiece<double>& rx, const PerPiece<std::int16_t>& ry) const;
+    // The figure's pieces with its reference corner at (x, y), and the pieces on the board.
+    Silhouette::Arrangement figureOutlines(int f, double x, double y) const;
+    Silhouette::Arrangement placedOutlines() const;
+    // Draws the pieces black with grey borders and locks the board.
+    void showSolution(const Silhouette::Arrangement& pieces);
 
     std::mt19937 rng_;
     QString targetCaption_;

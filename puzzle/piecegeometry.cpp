@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace PieceGeometry {
 
@@ -97,6 +98,23 @@ double thickness(const Polygon& overlap) {
     for (qsizetype k = 0; k < overlap.size(); ++k)
         longest = std::max(longest, length(overlap[(k + 1) % overlap.size()] - overlap[k]));
     return longest > 0 ? area(overlap) / longest : 0;
+}
+
+// Two parallel lines that hold a convex polygon at its narrowest lie along one of its edges.
+double width(const Polygon& polygon) {
+    double narrowest = std::numeric_limits<double>::max();
+    for (qsizetype k = 0; k < polygon.size(); ++k) {
+        const QPointF p0 = polygon[k];
+        const QPointF along = polygon[(k + 1) % polygon.size()] - p0;
+        const double len = length(along);
+        if (len == 0)
+            continue;
+        double farthest = 0;
+        for (const QPointF& q : polygon)
+            farthest = std::max(farthest, std::abs(cross(along, q - p0)) / len);
+        narrowest = std::min(narrowest, farthest);
+    }
+    return polygon.size() >= 3 ? narrowest : 0;
 }
 
 double sharedEdgeLength(const Polygon& a, const Polygon& b, double tolerance) {

@@ -39,6 +39,11 @@ Polygon intersection(const Polygon& a, const Polygon& b);
 // How thick an overlap is: its area over its longest side, the width of a strip.
 double thickness(const Polygon& overlap);
 
+// The narrowest a convex polygon is across: the least distance between two parallel lines
+// that hold it between them. A seam between pieces is narrow however long it is; a corner of
+// a piece pushed into another is not.
+double width(const Polygon& polygon);
+
 // Total length along which an edge of a and an edge of b lie on one line, both edges
 // parallel and no further apart than tolerance pixels.
 double sharedEdgeLength(const Polygon& a, const Polygon& b, double tolerance);

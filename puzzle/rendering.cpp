@@ -24,7 +24,7 @@ void PELORIN1::SetPieceColours(int i) {
     board.ForeColor = BoardBack;
     board.FillColor = SilhouetteColour;
     if (CopiedFlag == 1)
-        board.ForeColor = SilhouetteColour;
+        board.ForeColor = QBColor(8); // the copied arrangement shows its inner lines at every level
     if (PlayLevel == 1)
         board.FillColor = QBColor(PieceColour[n]);
     if (OrientMatch[n] == 1 && PlayLevel == 2)

@@ -12,6 +12,8 @@ budgets=(
     "loadFiveHundredFigures 5000"
     "loadTheLargestFileRead 250000"
     "coveragePercent 2000"
+    "fitCheckOtherSolution 400"
+    "fitCheckNearMiss 400"
     "thumbnailPage 5000"
     "printPage 5000"
 )

@@ -161,9 +161,14 @@ void TestCollectionCheck::duplicatesUpToPositionAndCongruentPairs() {
     QList<QByteArray> swapped = goodRecord(3).split(',');
     for (int f = 0; f < 3; ++f)
         std::swap(swapped[9 + f], swapped[15 + f]);
-    const Result r = check({goodRecord(1), shifted.join(','), swapped.join(',')});
+    // Another way to build a silhouette is the same figure to the player.
+    const ManyWays rectangle = figuresWithOtherSolutions()[1];
+    const Result r = check({goodRecord(1), shifted.join(','), swapped.join(','), rectangle.figure,
+                            rectangle.others[1]});
     QCOMPARE(texts(r),
-             QStringList({"67: the same figure as line 66", "68: the same figure as line 66"}));
+             QStringList({"67: the same figure as line 66", "68: the same figure as line 66",
+                          "70: the same silhouette as line 69: each figure accepts the other's "
+                          "solution"}));
 }
 
 void TestCollectionCheck::headerChangesOnlyInReadFieldsCount() {

@@ -202,14 +202,15 @@ check "the windows stand where they stood, ten starts later" test "$after" = "$b
 echo "      client areas of panel and board: $before-> $after"
 stop_game
 
-# A figure that the pieces at home already form once piece 3 is turned: a drop solves it.
+# A figure that the pieces at home form once the large triangle 0 is 20 pixels lower: a drop
+# solves it.
 {
     head -n 64 "$game/PELORIN.pel"
-    printf 'Solved at home\r\n'
-    printf '1,28,28,0,28,28,2,220,28,1,136,28,1,208,316,0,268,316,0,28,316,0,100,316\r\n'
+    printf 'Solved near home\r\n'
+    printf '1,28,28,0,28,48,2,220,28,1,136,28,0,208,316,0,268,316,0,28,316,0,100,316\r\n'
 } >"$game/solved.pel"
 start_game "$game/solved.pel"
-xdotool mousemove --window "$main" 60 60 mousedown 1 mousemove --window "$main" 63 62 mouseup 1
+xdotool mousemove --window "$main" 60 60 mousedown 1 mousemove --window "$main" 60 80 mouseup 1
 check "a drop that solves the figure congratulates" wait_until 5 is_not_active "$main_name"
 xdotool key Return
 check "keys reach the board after the congratulation" keys_reach_board

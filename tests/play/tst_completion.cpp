@@ -2,6 +2,7 @@
 #include "support/playboard.h"
 
 #include "app/startup.h"
+#include "collection/composing.h"
 
 #include <QTest>
 
@@ -76,41 +77,78 @@ private slots:
         QCOMPARE(b->cues(), (QStringList{"Slide", "Error"}));
     }
 
-    void keyboardCompletionWaitsForTheNextDrop() {
-        b->layFigure(1, 60, 60);
-        b->p.PieceX[6] += 20;
-        b->click(Qt::LeftButton, b->at(6));
-        for (int k = 0; k < 4; ++k)
-            b->key(Qt::Key_Left, Qt::ShiftModifier);
-        QCOMPARE(b->p.PieceX[6], 60.0 + 96);
-        QVERIFY(b->messages.shown.isEmpty());
-        QVERIFY(b->game.board.Enabled());
-        b->drag(b->at(2), b->at(2) + QPoint(1, 0));
-        expectNextFigure(2);
+    // A nudge completes as a drop does: the last piece nudged into place, or the whole
+    // arrangement moved with Ctrl after the pieces were laid without a check.
+    void keyboardMoveCompletes_data() {
+        QTest::addColumn<int>("lastPieceOff");
+        QTest::addColumn<Qt::KeyboardModifier>("modifier");
+        QTest::newRow("last piece") << 20 << Qt::ShiftModifier;
+        QTest::newRow("all pieces") << 0 << Qt::ControlModifier;
     }
 
+    void keyboardMoveCompletes() {
+        QFETCH(int, lastPieceOff);
+        QFETCH(Qt::KeyboardModifier, modifier);
+        b->layFigure(1, 60, 60);
+        b->p.PieceX[6] += lastPieceOff;
+        b->redraw();
+        b->click(Qt::LeftButton, b->at(6));
+        QVERIFY(b->messages.shown.isEmpty());
+        b->key(Qt::Key_Left, modifier);
+        expectNextFigure(2);
+        QCOMPARE(b->cues(), (QStringList{"clap4", "whoosh1"}));
+    }
+
+    // A turn into the recorded orientation, or into another number that draws the same
+    // outline (the synthetic pieces are squares in every even orientation), by any of the
+    // ways to turn a piece.
     void turnCompletingTheFigureCelebrates_data() {
-        QTest::addColumn<bool>("byTab");
-        QTest::newRow("right button") << false;
-        QTest::newRow("tab") << true;
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("piece");
+        QTest::addColumn<int>("from");
+        QTest::newRow("right button") << "right button" << 3 << 1;
+        QTest::newRow("tab") << "tab" << 3 << 1;
+        QTest::newRow("right button, same outline") << "right button" << 5 << 1;
+        QTest::newRow("tab, same outline") << "tab" << 5 << 1;
+        QTest::newRow("wheel, same outline") << "wheel" << 5 << 1;
+        QTest::newRow("wheel back, same outline") << "wheel back" << 5 << 3;
     }
 
     void turnCompletingTheFigureCelebrates() {
-        QFETCH(bool, byTab);
+        QFETCH(QString, how);
+        QFETCH(int, piece);
+        QFETCH(int, from);
         b->layFigure(1, 60, 60);
-        b->p.PieceOrient[3] = 1; // only the square is turned the wrong way
+        b->p.PieceOrient[static_cast<std::size_t>(piece)] = from; // a diamond: turned wrong
         for (int i = 0; i < 7; ++i)
             b->p.CheckOrientation(i);
         b->redraw();
-        const QPoint on3 = b->pointOn(3);
-        if (byTab) {
-            b->click(Qt::LeftButton, on3);
+        const QPoint on = b->pointOn(piece);
+        if (how == "tab") {
+            b->click(Qt::LeftButton, on);
             b->key(Qt::Key_Tab);
+        } else if (how == "right button") {
+            b->click(Qt::RightButton, on);
         } else {
-            b->click(Qt::RightButton, on3);
+            b->wheel(on, how == "wheel" ? 120 : -120);
         }
         expectNextFigure(2);
         QCOMPARE(b->cues(), (QStringList{"clap4", "whoosh1"}));
+    }
+
+    // Reset puts the copied arrangement away: the figure can be solved again. While copied,
+    // the pieces show grey borders, which stand out at every level.
+    void copyResetThenSolveCelebrates() {
+        CopyFigure(b->p);
+        QCOMPARE(b->p.CopiedFlag, 1);
+        QCOMPARE(b->game.board.Point(static_cast<int>(b->p.BoardLeft + b->p.PieceX[0]),
+                                     static_cast<int>(b->p.BoardTop + b->p.PieceY[0])),
+                 QBColor(8));
+        b->p.ResetPieces();
+        QCOMPARE(b->p.CopiedFlag, 0);
+        b->layFigure(1, 60, 60);
+        b->drag(b->at(3), b->at(3) + QPoint(2, 2));
+        expectNextFigure(2);
     }
 
     void silentWhileSoundIsOff() {

@@ -1,11 +1,14 @@
 #include "support/fixtures.h"
 
+#include "collection/defaultpieceset.h"
+
 #include <QTest>
 
 using namespace Fixtures;
 
 // Figure 1: the seven 48-pixel squares of the synthetic set on a 4 x 2 grid; figure 2 wants
-// pieces 0 and 1 in orientations 2 and 4.
+// pieces 0 and 1 in orientations 2 and 4. The tests of shapes use the real pieces of the
+// default piece set on figures that can be built in several ways.
 class TestFitCheck : public QObject {
     Q_OBJECT
 private slots:
@@ -15,6 +18,12 @@ private slots:
     void toleranceIsFifteenPixels();
     void congruentPairsMayExchange();
     void successShowsTheSolutionAndLocksTheBoard();
+    void otherSolutionsFit_data();
+    void otherSolutionsFit();
+    void wrongOrientationInPlace_data();
+    void wrongOrientationInPlace();
+    void onePieceOff_data();
+    void onePieceOff();
     void orientationPairRules_data();
     void orientationPairRules();
     void sevenMatchingOrientationsRunTheFitCheck();
@@ -31,6 +40,19 @@ private:
         t->game.board.setEnabled(true);
         t->p.CheckFit();
         return t->p.Covered == 1;
+    }
+    // Starts on a collection of one figure of real pieces.
+    void startOn(const QByteArray& figure) {
+        QVERIFY(t->start(collection(DefaultPieceSet(), {figure})));
+        t->p.CurrentFigure = 1;
+    }
+    // Puts the pieces where the placement has them, moved by (dx, dy).
+    void lay(const Placement& placement, int dx, int dy) {
+        for (std::size_t i = 0; i < 7; ++i) {
+            t->p.PieceOrient[i] = placement[i][0];
+            t->p.PieceX[i] = placement[i][1] + dx;
+            t->p.PieceY[i] = placement[i][2] + dy;
+        }
     }
     std::unique_ptr<TestGame> t;
 };
@@ -78,10 +100,12 @@ void TestFitCheck::toleranceIsFifteenPixels() {
 }
 
 void TestFitCheck::congruentPairsMayExchange() {
+    const ManyWays rectangle = figuresWithOtherSolutions()[1];
+    startOn(rectangle.figure);
     auto exchanged = [&](int a, int b) {
-        layFigure(60, 60);
-        std::swap(t->p.PieceX[a], t->p.PieceX[b]);
-        std::swap(t->p.PieceY[a], t->p.PieceY[b]);
+        Placement p = placementOf(rectangle.figure);
+        std::swap(p[static_cast<std::size_t>(a)], p[static_cast<std::size_t>(b)]);
+        lay(p, -20, 30);
         return fits();
     };
     QVERIFY(exchanged(0, 1));
@@ -98,6 +122,115 @@ void TestFitCheck::successShowsTheSolutionAndLocksTheBoard() {
     // Piece 5 of the figure sits at (48, 48) from the anchor (100, 100) + board offset 10.
     QCOMPARE(t->game.board.Point(158 + 24, 158 + 24), t->p.SilhouetteColour);
     QCOMPARE(t->game.board.Point(158, 158 + 24), QBColor(8));
+}
+
+void TestFitCheck::otherSolutionsFit_data() {
+    QTest::addColumn<QByteArray>("figure");
+    QTest::addColumn<QByteArray>("other");
+    for (const ManyWays& m : figuresWithOtherSolutions()) {
+        for (qsizetype k = 0; k < m.others.size(); ++k)
+            QTest::newRow(m.name + ' ' + QByteArray::number(k + 1)) << m.figure << m.others[k];
+    }
+}
+
+void TestFitCheck::otherSolutionsFit() {
+    QFETCH(QByteArray, figure);
+    QFETCH(QByteArray, other);
+    startOn(figure);
+    const Placement p = placementOf(other);
+    lay(p, 31, 47);
+    QVERIFY(fits());
+    QVERIFY(!t->game.board.Enabled());
+    // The player's own arrangement is shown: every corner of its pieces is on a grey border.
+    for (std::size_t i = 0; i < 7; ++i) {
+        const std::array<QPoint, 5> corners =
+            t->p.Outline(static_cast<int>(i), p[i][0], t->p.BoardLeft + p[i][1] + 31,
+                         t->p.BoardTop + p[i][2] + 47);
+        for (std::size_t k = 0; k < 4; ++k)
+            QCOMPARE(t->game.board.Point(corners[k].x(), corners[k].y()), QBColor(8));
+    }
+    // Dropped by hand, every piece a couple of pixels off.
+    static constexpr std::array<QPoint, 7> offsets{QPoint(2, -1),  QPoint(-2, 2), QPoint(1, 1),
+                                                   QPoint(-1, -2), QPoint(2, 2),  QPoint(0, -2),
+                                                   QPoint(-2, 0)};
+    lay(p, 90, 20);
+    for (std::size_t i = 0; i < 7; ++i) {
+        t->p.PieceX[i] += offsets[i].x();
+        t->p.PieceY[i] += offsets[i].y();
+    }
+    QVERIFY(fits());
+}
+
+// Each piece in its place but turned to every other orientation: only the ones that draw
+// the same outline (the square's 0, 2, 4, 6 and 1, 3, 5, 7) fit.
+void TestFitCheck::wrongOrientationInPlace_data() {
+    QTest::addColumn<QByteArray>("figure");
+    QTest::addColumn<int>("piece");
+    QTest::addColumn<int>("orientation");
+    QTest::addColumn<bool>("fits");
+    for (const ManyWays& m : figuresWithOtherSolutions().mid(0, 2)) {
+        const Placement p = placementOf(m.figure);
+        for (int i = 0; i < 7; ++i) {
+            const int wanted = p[static_cast<std::size_t>(i)][0];
+            for (int o = 0; o < 8; ++o) {
+                const bool same = o == wanted || (i == 3 && o % 2 == wanted % 2);
+                if (o != wanted)
+                    QTest::addRow("%s: piece %d in %d for %d", m.name.constData(), i, o, wanted)
+                        << m.figure << i << o << same;
+            }
+        }
+    }
+}
+
+void TestFitCheck::wrongOrientationInPlace() {
+    QFETCH(QByteArray, figure);
+    QFETCH(int, piece);
+    QFETCH(int, orientation);
+    QFETCH(bool, fits);
+    startOn(figure);
+    Placement p = placementOf(figure);
+    p[static_cast<std::size_t>(piece)][0] = orientation;
+    lay(p, 10, 10);
+    QCOMPARE(this->fits(), fits);
+}
+
+// A piece left one turn short of its orientation (where the turn would have put it), or
+// moved by half its size, spoils the figure.
+void TestFitCheck::onePieceOff_data() {
+    QTest::addColumn<QByteArray>("figure");
+    QTest::addColumn<int>("piece");
+    QTest::addColumn<QPoint>("halfSize");
+    for (const ManyWays& m : figuresWithOtherSolutions()) {
+        for (int i = 0; i < 7; ++i) {
+            QTest::addRow("%s: piece %d one turn short", m.name.constData(), i)
+                << m.figure << i << QPoint();
+            for (QPoint d : {QPoint(-1, 0), QPoint(0, 1)})
+                QTest::addRow("%s: piece %d moved by half (%d, %d)", m.name.constData(), i, d.x(),
+                              d.y())
+                    << m.figure << i << d;
+        }
+    }
+}
+
+void TestFitCheck::onePieceOff() {
+    QFETCH(QByteArray, figure);
+    QFETCH(int, piece);
+    QFETCH(QPoint, halfSize);
+    startOn(figure);
+    Placement p = placementOf(figure);
+    auto& [o, x, y] = p[static_cast<std::size_t>(piece)];
+    const auto i = static_cast<std::size_t>(piece);
+    const auto n = static_cast<std::size_t>(o);
+    if (halfSize.isNull()) {
+        x -= static_cast<int>(t->p.RotDX[i][n]);
+        y -= static_cast<int>(t->p.RotDY[i][n]);
+        o = piece == 3 ? 1 - o % 2 : (o + 7) % 8;
+    } else {
+        x += halfSize.x() * static_cast<int>(t->p.ExtentX[i][n]) / 2;
+        y += halfSize.y() * static_cast<int>(t->p.ExtentY[i][n]) / 2;
+    }
+    lay(p, 10, 10);
+    QVERIFY(!fits());
 }
 
 void TestFitCheck::orientationPairRules_data() {

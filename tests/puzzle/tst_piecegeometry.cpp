@@ -80,6 +80,13 @@ void TestPieceGeometry::sliverThickness() {
     QCOMPARE(
         PieceGeometry::thickness(PieceGeometry::intersection(square(0, 0, 48), square(24, 0, 48))),
         24.0);
+    // Across its narrowest the strip is as wide, but a corner with 20-pixel legs is twice as
+    // wide as it is thick.
+    QCOMPARE(PieceGeometry::width(PieceGeometry::intersection(square(0, 0, 48), square(47, 0, 48))),
+             1.0);
+    const Polygon corner = PieceGeometry::intersection(square(0, 0, 48), triangle(28, 28, 20));
+    QVERIFY(qAbs(PieceGeometry::thickness(corner) - 10 / std::sqrt(2.0)) < 1e-9);
+    QVERIFY(qAbs(PieceGeometry::width(corner) - 20 / std::sqrt(2.0)) < 1e-9);
 }
 
 void TestPieceGeometry::sharedEdge_data() {

@@ -52,8 +52,8 @@ QByteArray collection(const QByteArray& header, const QList<QByteArray>& records
 }
 
 QByteArray record(int n, int x0, int y0, const Placement& pieces) {
-    QByteArray out = QByteArray::number(n) + "," + QByteArray::number(x0) + "," +
-                     QByteArray::number(y0);
+    QByteArray out =
+        QByteArray::number(n) + "," + QByteArray::number(x0) + "," + QByteArray::number(y0);
     for (const auto& piece : pieces)
         for (int v : piece)
             out += "," + QByteArray::number(v);
@@ -72,6 +72,36 @@ Placement spread(int x, int y) {
     for (int i = 0; i < 7; ++i)
         p[static_cast<std::size_t>(i)] = {0, x + 48 * (i % 4), y + 48 * (i / 4)};
     return p;
+}
+
+Placement placementOf(const QByteArray& record) {
+    const QList<QByteArray> fields = record.split(',');
+    Placement p{};
+    for (std::size_t k = 0; k < 7; ++k)
+        for (std::size_t v = 0; v < 3; ++v)
+            p[k][v] = fields[static_cast<qsizetype>(3 + 3 * k + v)].toInt();
+    return p;
+}
+
+QList<ManyWays> figuresWithOtherSolutions() {
+    return {
+        // The square of all seven pieces in diagonal units: turned and mirrored.
+        {"square",
+         "1,60,60,5,60,60,3,60,60,3,162,60,1,128,94,5,94,128,3,128,128,3,60,162",
+         {"1,60,60,3,60,60,1,60,128,1,60,60,1,94,60,3,128,94,1,128,60,1,162,94",
+          "1,60,60,3,60,60,1,60,128,1,94,94,1,128,94,3,162,128,1,128,60,5,60,60"}},
+        // Two by one: the large triangles cut their square along the other diagonal, and the
+        // whole laid out the other way round.
+        {"rectangle",
+         "1,60,60,0,60,60,4,60,60,4,156,60,0,204,60,6,204,108,0,156,108,2,156,60",
+         {"1,60,60,2,60,60,6,60,60,4,156,60,0,204,60,6,204,108,0,156,108,2,156,60",
+          "1,60,60,0,156,60,4,156,60,4,60,60,0,108,60,6,108,108,0,60,108,2,60,60"}},
+        // The large right triangle.
+        {"triangle",
+         "1,60,60,4,156,60,4,60,156,4,156,156,0,204,156,6,204,204,0,156,204,2,156,156",
+         {"1,60,60,4,156,60,2,156,156,0,60,204,0,108,204,2,156,204,0,108,156,0,156,204",
+          "1,60,60,4,60,156,6,156,156,0,204,108,0,204,156,6,204,204,6,156,108,2,204,60"}},
+    };
 }
 
 QByteArray readFile(const QString& path) {

@@ -33,6 +33,19 @@ QList<QByteArray> numbered(int count);
 // A placement of seven pieces with their origins at the given offsets from (x, y).
 Placement spread(int x, int y);
 
+// A record's placement: per piece its orientation and origin.
+Placement placementOf(const QByteArray& record);
+
+// Silhouettes of the default piece set that the seven pieces fill in more than one way, as
+// the exact-cover solver of the figure tool (tools/figures) lays them: the figure's record
+// and records of other solutions of the same silhouette.
+struct ManyWays {
+    QByteArray name;
+    QByteArray figure;
+    QList<QByteArray> others;
+};
+QList<ManyWays> figuresWithOtherSolutions();
+
 QByteArray readFile(const QString& path);
 void writeFile(const QString& path, const QByteArray& data);
 
