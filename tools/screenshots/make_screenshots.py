@@ -7,8 +7,8 @@ Usage: python3 tools/screenshots/make_screenshots.py [--figure N] [--out FOLDER]
 The game built in build/ runs from a fresh portable folder under Xvfb with openbox, so the
 windows have their frames, and is played with xdotool as a player would:
 
-  board.png    the board beside the panel at the Very easy level: figure N laid with Copy,
-               then its largest and smallest pieces dragged off it to free places
+  board.png    the board beside the panel at the Very easy level, figure N half built: five
+               pieces dragged and turned into their places, two still where they start
   viewall.png  the View All window scrolled to the end of the collection
 
 Each picture is cut to the windows with a margin of desktop around them.
@@ -29,16 +29,14 @@ MARGIN = 16
 # Default figure: a sitting cat in today's default collection.
 FIGURE = 228
 
-# The board picture's size, the box a dropped piece must keep inside (left, top, right,
-# bottom) and the room kept around a piece taken off the figure, in board pixels.
+# The board picture's size in pixels.
 BOARD = (350, 390)
-ACCEPTED = (34, 34, 336, 371)
-GAP = 12
 
 # Panel buttons in client pixels (the panel's layout is fixed in twips).
 FIRST = (24, 104)
 RIGHT = (90, 104)
 VIEW_ALL = (189, 104)
+RESET = (90, 50)
 COPY = (123, 50)
 VERY_EASY = (235, 50)
 # View All's scroll bar: its thumb at the top, and the bottom of its trough.
@@ -101,19 +99,25 @@ class Piece:
     """A piece on the board at the Very easy level, where each piece has a colour of its own."""
 
     def __init__(self):
-        self.count = self.sum_x = self.sum_y = 0
+        self.pixels = []
         self.left = self.top = 1 << 30
         self.right = self.bottom = -1
 
     def add(self, x, y):
-        self.count += 1
-        self.sum_x += x
-        self.sum_y += y
+        self.pixels.append((x, y))
         self.left, self.right = min(self.left, x), max(self.right, x)
         self.top, self.bottom = min(self.top, y), max(self.bottom, y)
 
     def centre(self):  # inside the piece: every piece is convex
-        return self.sum_x // self.count, self.sum_y // self.count
+        count = len(self.pixels)
+        return sum(x for x, _ in self.pixels) // count, sum(y for _, y in self.pixels) // count
+
+    def shape(self):
+        return {(x - self.left, y - self.top) for x, y in self.pixels}
+
+    def meets(self, other):
+        return not (self.right < other.left or other.right < self.left or
+                    self.bottom < other.top or other.bottom < self.top)
 
 
 def pieces_on_board(window):
@@ -123,36 +127,48 @@ def pieces_on_board(window):
     for y, row in enumerate(rows[:BOARD[1]]):
         for x in range(min(width, BOARD[0])):
             areas.setdefault(bytes(row[3 * x:3 * x + 3]), Piece()).add(x, y)
-    background = max(areas, key=lambda c: areas[c].count)
+    background = max(areas, key=lambda c: len(areas[c].pixels))
     return {c: p for c, p in areas.items() if c != background and len(set(c)) > 1}
 
 
-def free_place(piece, taken):
-    """Where the piece's box fits in the accepted box clear of the boxes taken, looking from
-    the bottom right; the offset to move it by, or None."""
-    width, height = piece.right - piece.left, piece.bottom - piece.top
-    for top in range(ACCEPTED[3] - height, ACCEPTED[1] - 1, -5):
-        for left in range(ACCEPTED[2] - width, ACCEPTED[0] - 1, -5):
-            box = (left - GAP, top - GAP, left + width + GAP, top + height + GAP)
-            if all(box[2] < t[0] or box[0] > t[2] or box[3] < t[1] or box[1] > t[3]
-                   for t in taken):
-                return left - piece.left, top - piece.top
-    return None
+def move_to(board, colour, target):
+    """Drags the piece of this colour so that its box's top left corner is the target's."""
+    piece = pieces_on_board(board)[colour]
+    start = piece.centre()
+    drag(board, start, (start[0] + target.left - piece.left, start[1] + target.top - piece.top))
 
 
-def take_away(board, pieces, colours):
-    """Drags the pieces of these colours off the figure to free places of the board."""
-    taken = [(min(p.left for p in pieces.values()), min(p.top for p in pieces.values()),
-              max(p.right for p in pieces.values()), max(p.bottom for p in pieces.values()))]
-    for colour in colours:
-        piece = pieces[colour]
-        offset = free_place(piece, taken)
-        if offset is None:
-            continue
-        start = piece.centre()
-        drag(board, start, (start[0] + offset[0], start[1] + offset[1]))
-        taken.append((piece.left + offset[0], piece.top + offset[1],
-                      piece.right + offset[0], piece.bottom + offset[1]))
+def lay(board, colour, target):
+    """Lays the piece of this colour where the target lies: moved there, turned with the right
+    button until it has the target's shape, and moved again, since a turn shifts it."""
+    move_to(board, colour, target)
+    for _ in range(8):
+        piece = pieces_on_board(board)[colour]
+        shape, wanted = piece.shape(), target.shape()
+        if len(shape & wanted) > 0.9 * len(shape | wanted):
+            break
+        xdotool("mousemove", "--window", board, *piece.centre(), "click", 3)
+        time.sleep(0.4)
+    move_to(board, colour, target)
+
+
+def build_all_but_two(board, home, laid):
+    """Lays five pieces where they lie in the figure. The two left at their start places are
+    two whose places the figure does not cover, and each piece is laid before any piece whose
+    start place it would cover, so that the pointer always finds the piece it wants."""
+    colours = sorted(laid, key=lambda c: -len(laid[c].pixels))
+    pairs = [(a, b) for i, a in enumerate(colours) for b in colours[i + 1:]]
+
+    def covered(pair):
+        return sum(laid[c].meets(home[k]) for c in colours if c not in pair for k in pair)
+
+    kept = min(pairs, key=covered)
+    todo = [c for c in colours if c not in kept]
+    while todo:
+        free = [c for c in todo if not any(laid[c].meets(home[k]) for k in todo if k != c)]
+        colour = (free or todo)[0]
+        lay(board, colour, laid[colour])
+        todo.remove(colour)
 
 
 def shoot(path):
@@ -186,10 +202,11 @@ def play_and_shoot(figure, out):
         if figure > 1:
             click(panel, RIGHT, repeat=figure - 1)
         click(panel, VERY_EASY)
+        home = pieces_on_board(board)
         click(panel, COPY)
-        pieces = pieces_on_board(board)
-        by_size = sorted(pieces, key=lambda c: pieces[c].count)
-        take_away(board, pieces, (by_size[-1], by_size[0]))
+        laid = pieces_on_board(board)
+        click(panel, RESET)  # the pieces go home and the copy ends: play as usual
+        build_all_but_two(board, home, laid)
         move_pointer_away()
         shoot(os.path.join(out, "board.png"))
 
