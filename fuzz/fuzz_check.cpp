@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The collection checker of "zederoru --check" on arbitrary bytes: every finding must come
 // with a line of the input, and the report must agree with the verdict.
 #include "fuzzsupport.h"

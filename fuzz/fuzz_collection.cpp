@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A collection file of arbitrary bytes through the readers the game uses, and, when it is
 // accepted, through drawing every figure and the fit check.
 #include "fuzzsupport.h"

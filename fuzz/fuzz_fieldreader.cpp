@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sequential field input on arbitrary bytes: numbers, texts and lines in any mix.
 #include "fuzzsupport.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file on arbitrary bytes, and what the game writes back from it.
 #include "fuzzsupport.h"
 

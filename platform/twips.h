@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Twips per pixel of the primary screen (1440 / logical DPI; 15 at 96 DPI).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks (Release) into build-bench/ (or $BENCH_DIR) and prints each case's
 # median time beside its budget.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang in build-fuzz/ and runs each for a bounded time
 # (seconds per target: first argument, default 60) on a copy of its seed corpus.
 # Crashes are kept in build-fuzz/crashes/ and fail the run.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the library and the tests with AddressSanitizer and UndefinedBehaviorSanitizer in
 # build-sanitize/ and runs the whole suite under them. Any report fails the run.
 set -euo pipefail

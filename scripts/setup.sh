@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages that building, testing, running and packaging Zederoru need
 # (debian/control's Build-Depends among them), or the packages named as arguments. Does
 # nothing when they are all present already.

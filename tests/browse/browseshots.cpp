@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves pictures of the browse, print, help and about windows, a printed page as PDF and the
 // board and panel for the help page. Usage: browse_screenshots <folder>
 #include "app/formmain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "browse/allshapes.h"
 #include "browse/figurepage.h"
 #include "platform/surfacewidget.h"

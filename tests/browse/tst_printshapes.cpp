@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "browse/figurepage.h"
 #include "browse/printshapes.h"
 #include "platform/surfacewidget.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "collection/opening.h"
 #include "support/collectiongame.h"
 #include "support/fixtures.h"

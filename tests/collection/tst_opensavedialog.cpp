@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "collection/opensavedialog.h"
 #include "platform/qtfiledialogs.h"
 #include "support/dialogfakes.h"

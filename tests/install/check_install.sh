@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary prefix and checks that every file is where a Linux
 # desktop expects it, that the launcher and metadata validate, and that the installed game
 # starts as a player without writing into the prefix.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Synthesises Zederoru's nine sound cues as mono 22050 Hz 16-bit wave files.
 
 Usage: python3 tools/cues/make_cues.py [output folder, default data/]

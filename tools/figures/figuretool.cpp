@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Authoring tool for the default collection: reads the figure sources, lays the pieces,
 // checks the figures with the collection checker and writes data/PELORIN.pel. With
 // --pages it also draws every target, as the panel shows it, onto pages of thumbnails.
