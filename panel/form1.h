@@ -9,6 +9,7 @@ class QAction;
 class QGroupBox;
 class QMenu;
 class QMenuBar;
+class QPainter;
 class PELORIN1;
 class SurfaceWidget;
 
@@ -21,7 +22,7 @@ public:
     // What the panel asks of the other windows and of the collection; an empty one does
     // nothing.
     struct Commands {
-        std::function<void()> print, saveAs, open, help, about, append, remove, copy, viewAll,
+        std::function<void()> print, saveAs, open, hint, help, about, append, remove, copy, viewAll,
             targetRightClick, exit;
     };
 
@@ -52,6 +53,7 @@ public:
     QAction* px = nullptr;
     QAction* Saveasx = nullptr;
     QAction* Openx = nullptr;
+    QAction* Hintx = nullptr;
     QAction* Helpx = nullptr;
     QAction* Aboutx = nullptr;
     QAction* Exitx = nullptr;
@@ -66,6 +68,7 @@ private:
     QWidget* makeClientArea();
     void makeButtons();
     void makeTarget(QWidget* client);
+    void markSolved(QPainter& painter) const;
     void makeMenu();
     QAction* addMenuItem(const QString& objectName, const QString& caption, bool click,
                          const std::function<void()>* command);
