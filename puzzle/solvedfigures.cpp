@@ -59,7 +59,12 @@ void SolvedFigures::add(const QString& collection, const QByteArray& figure) {
 
 // Marks another game wrote since this one read the file join this game's own.
 bool SolvedFigures::write(QString* why) {
-    if (!QDir().mkpath(QFileInfo(path_).path())) {
+    const QFileInfo info(path_);
+    if (info.exists() && !info.isFile()) {
+        *why = QStringLiteral("it is not a regular file"); // no lock beside a device either
+        return false;
+    }
+    if (!QDir().mkpath(info.path())) {
         *why = QStringLiteral("its folder cannot be made");
         return false;
     }
