@@ -60,9 +60,10 @@ private slots:
         PELORIN1& p = b->p;
         for (const Laid& l : laid) {
             const auto i = static_cast<std::size_t>(l.piece);
-            const QPointF at = l.slot < 0 ? QPointF(Elsewhere)
-                                          : QPointF(Anchor) + QPointF(p.FigX[1][std::size_t(l.slot)],
-                                                                       p.FigY[1][std::size_t(l.slot)]);
+            const QPointF at = l.slot < 0
+                                   ? QPointF(Elsewhere)
+                                   : QPointF(Anchor) + QPointF(p.FigX[1][std::size_t(l.slot)],
+                                                               p.FigY[1][std::size_t(l.slot)]);
             p.PieceX[i] = at.x();
             p.PieceY[i] = at.y();
             p.PieceOrient[i] = l.orient;

@@ -19,7 +19,9 @@ struct Runs {
     FakeMessageBoxes messages; // every question answered with its first button
     RecordingSound sound;
 
-    Runs() { writeFile(folder.filePath("PELORIN.pel"), collection(syntheticHeader(), numbered(5))); }
+    Runs() {
+        writeFile(folder.filePath("PELORIN.pel"), collection(syntheticHeader(), numbered(5)));
+    }
 
     QString marks() const { return folder.filePath("data/solved-figures.txt"); }
 
@@ -107,8 +109,7 @@ private slots:
         const QList<QByteArray> lines = readFile(runs.marks()).split('\n');
         if (kind == "damaged") {
             writeFile(runs.marks(), "\x01junk\r\n" + lines[1] + "\r\n0123\r\n" + lines[2] +
-                                        "\r\ncollection \n" + lines[2] + '\n' +
-                                        lines[2].left(15));
+                                        "\r\ncollection \n" + lines[2] + '\n' + lines[2].left(15));
         } else if (kind == "garbage") {
             writeFile(runs.marks(), QByteArray("\0\xff\xfe collection /\n\0", 17).repeated(50));
         } else {
