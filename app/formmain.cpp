@@ -32,9 +32,29 @@ void markKeyPiece(QPainter& painter, const PELORIN1& game) {
     painter.drawPolygon(mark->data(), static_cast<int>(mark->size()));
 }
 
+// The hinted place: a magenta line on a wide white band over a light magenta tint, which
+// stands out from the board and from every piece colour of every level, and lets the
+// pieces beneath show through.
+void markHint(QPainter& painter, const BoardHint& hint) {
+    if (!hint.shown())
+        return;
+    const std::array<QPoint, 4>& place = hint.shown()->outline;
+    const QColor magenta = toQColor(QBColor(13));
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(QColor(magenta.red(), magenta.green(), magenta.blue(), 70));
+    painter.drawPolygon(place.data(), static_cast<int>(place.size()));
+    painter.setPen(QPen(magenta, 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolygon(place.data(), static_cast<int>(place.size()));
+    painter.restore();
+}
+
 } // namespace
 
-FormMain::FormMain(PELORIN1& game, QWidget* parent) : QWidget(parent), game_(game), pointer_(game) {
+FormMain::FormMain(PELORIN1& game, QWidget* parent)
+    : QWidget(parent), game_(game), pointer_(game), hint_(game) {
     setWindowTitle(game.MainCaption());
     Picture1 = new SurfaceWidget(game.surfaces.board, this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -47,7 +67,11 @@ FormMain::FormMain(PELORIN1& game, QWidget* parent) : QWidget(parent), game_(gam
     PStandard->setAlignment(Qt::AlignCenter);
     connect(&game, &PELORIN1::mainCaptionChanged, this, &QWidget::setWindowTitle);
     connect(&game, &PELORIN1::levelTextChanged, PStandard, &QLabel::setText);
-    Picture1->setOverlay([&game](QPainter& painter) { markKeyPiece(painter, game); });
+    Picture1->setOverlay([this](QPainter& painter) {
+        markHint(painter, hint_);
+        markKeyPiece(painter, game_);
+    });
+    connect(&hint_, &BoardHint::changed, Picture1, qOverload<>(&QWidget::update));
     // A solved figure locks the board, which drops the keyboard focus; play goes on when it
     // is unlocked, and the keys with it.
     connect(&game.surfaces.board, &Surface::enabledChanged, this, [this](bool enabled) {
@@ -119,6 +143,10 @@ bool FormMain::boardKey(QEvent* event) {
     const auto* e = static_cast<QKeyEvent*>(event);
     if (IsModifierKey(e->key()))
         return false;
-    KeyDown(game_, VirtualKeyCode(e->key(), e->modifiers()), ShiftBits(e->modifiers()));
+    const int code = VirtualKeyCode(e->key(), e->modifiers());
+    if (code == VirtualKeys::H)
+        hint_.Show();
+    else
+        KeyDown(game_, code, ShiftBits(e->modifiers()));
     return true;
 }

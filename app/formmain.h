@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "play/hint.h"
 #include "play/pointerplay.h"
 
 #include <QWidget>
@@ -18,6 +19,11 @@ public:
 
     SurfaceWidget* Picture1 = nullptr;
     QLabel* PStandard = nullptr;
+
+    // Shows where one piece goes, over the board, for a few seconds (the H key, and "Hint" in
+    // the panel's menu).
+    void ShowHint() { hint_.Show(); }
+    const BoardHint& Hint() const { return hint_; }
 
 signals:
     // Emitted once the window has closed; the program ends.
@@ -37,4 +43,5 @@ private:
 
     PELORIN1& game_;
     PointerPlay pointer_;
+    BoardHint hint_;
 };

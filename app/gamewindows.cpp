@@ -33,6 +33,7 @@ void GameWindows::connectPanel() {
         allShapes.ViewModal();
     };
     c.print = [this] { printShapes.ViewFirstPage(); };
+    c.hint = [this] { main.ShowHint(); };
     c.help = [this, &p] { Form5(p.AppDir, &panel).exec(); };
     c.about = [this] { AboutForm(&panel).exec(); };
     c.copy = [&p] { CopyFigure(p); };

@@ -19,6 +19,7 @@ int play(const CommandLine& command) {
     QtMessageBoxes messages;
     QtSoundCommands sound;
     Game game(messages, sound, TwipsPerPixelX(), TwipsPerPixelY());
+    game.pelorin.Solved.setFile(SolvedFiguresFile());
     const QString asked =
         command.collection.isEmpty() ? QString() : QFileInfo(command.collection).absoluteFilePath();
     const std::optional<Settings> settings =

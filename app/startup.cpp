@@ -5,6 +5,7 @@
 #include "puzzle/pelorin1.h"
 
 #include <QFileInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -86,6 +87,11 @@ std::optional<Settings> StartUp(PELORIN1& game, const QString& programFolder,
         game.CheckOrientation(i);
     game.DrawAllPieces();
     return settings;
+}
+
+QString SolvedFiguresFile() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return folder.isEmpty() ? QString() : folder + QStringLiteral("/solved-figures.txt");
 }
 
 void ShutDown(PELORIN1& game) {

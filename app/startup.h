@@ -15,5 +15,9 @@ class PELORIN1;
 std::optional<Settings> StartUp(PELORIN1& game, const QString& programFolder,
                                 const QString& requestedCollection = {});
 
+// The player's file of solved figures, in the per-user data folder the system names for the
+// game; empty when it names none.
+QString SolvedFiguresFile();
+
 // The shutdown commands sent when the main window closes.
 void ShutDown(PELORIN1& game);

@@ -4,6 +4,7 @@
 #include "browse/figurepage.h"
 #include "collection/composing.h"
 #include "collection/defaultpieceset.h"
+#include "play/hint.h"
 #include "play/pointerplay.h"
 #include "puzzle/figurefile.h"
 
@@ -25,6 +26,8 @@ private slots:
     void fitCheckNearMiss();
     void thumbnailPage();
     void printPage();
+    void hintOverTheFreeBoard();
+    void randomAmongFiguresNotSolved();
 
 private:
     // Starts on the rectangle of all seven pieces and lays another of its solutions, every
@@ -161,6 +164,22 @@ void ZederoruBench::printPage() {
     Surface page(741, 579, QBColor(15));
     QBENCHMARK {
         DrawPage(t->p, PrintGrid, 0, PrintStyle(true), page);
+    }
+}
+
+// Nothing placed yet: the figure is laid where it covers the fewest piece pixels.
+void ZederoruBench::hintOverTheFreeBoard() {
+    QBENCHMARK {
+        QVERIFY(ChooseHint(t->p));
+    }
+}
+
+// Every other figure of the default collection solved: each draw looks at every mark.
+void ZederoruBench::randomAmongFiguresNotSolved() {
+    for (int f = 1; f <= t->p.FigureCount; f += 2)
+        t->p.MarkSolved(f);
+    QBENCHMARK {
+        QVERIFY(t->p.RandomFigure() % 2 == 0);
     }
 }
 

@@ -45,6 +45,10 @@ AllShapes::AllShapes(PELORIN1& game, std::function<void(int)> goToFigure, QWidge
 
     Picture->setOverlay([this](QPainter& painter) { markCurrentFigure(painter); });
     connect(&game_, &PELORIN1::targetCaptionChanged, Picture, qOverload<>(&QWidget::update));
+    connect(&game_, &PELORIN1::solvedChanged, this, [this] {
+        if (isVisible())
+            DrawThumbnails(); // the tick of the figure just solved
+    });
 }
 
 // Opened beside the board without taking the keyboard from it: play goes on, and a click

@@ -33,15 +33,27 @@ void drawNumber(const PELORIN1& game, const PageGrid& grid, int n, int r, int c,
                twipsToPixels(r * grid.cellTwips - 200, game.TwipsY), SignedNumber(n));
 }
 
+// In the cell's bottom right corner and under the figure, which it never hides.
+void drawTick(const PELORIN1& game, const PageGrid& grid, int r, int c, Surface& page) {
+    const QPoint corner(twipsToPixels(c * grid.cellTwips, game.TwipsX),
+                        twipsToPixels(r * grid.cellTwips, game.TwipsY));
+    const std::array<QPoint, 6> tick =
+        SolvedTick(corner - QPoint(TickSize.width(), TickSize.height()) - QPoint(3, 3));
+    page.FillStyle_ = Surface::FillStyle::Solid;
+    page.FillColor = TickColour;
+    page.ForeColor = TickColour;
+    page.Polygon(tick.data(), static_cast<int>(tick.size()));
+}
+
 } // namespace
 
 PageStyle ThumbnailStyle() {
-    return {QBColor(0), QBColor(0), false};
+    return {QBColor(0), QBColor(0), false, true};
 }
 
 PageStyle PrintStyle(bool showSolution) {
     const ColourValue grey = RGB(100, 100, 100);
-    return {grey, showSolution ? QBColor(15) : grey, true};
+    return {grey, showSolution ? QBColor(15) : grey, true, false};
 }
 
 std::array<QPoint, 4> CellPiece(const PELORIN1& game, const PageGrid& grid, int n, int p, int r,
@@ -75,6 +87,8 @@ int DrawPage(const PELORIN1& game, const PageGrid& grid, int firstShown, const P
             if (n > game.FigureCount)
                 return n - 1 - firstShown;
             drawFrame(game, grid, r, c, page);
+            if (style.ticked && game.FigureSolved(n))
+                drawTick(game, grid, r, c, page);
             page.FillStyle_ = Surface::FillStyle::Solid;
             page.FillColor = style.fill;
             page.ForeColor = style.outline;

@@ -34,9 +34,11 @@ struct PageStyle {
     ColourValue fill;
     ColourValue outline;
     bool numbered; // each cell carries its figure number
+    bool ticked;   // a solved figure's cell carries a tick
 };
 
-// Black silhouettes; grey ones for print, with white piece borders for the solution.
+// Black silhouettes with ticks on solved figures; grey ones for print, with white piece
+// borders for the solution.
 PageStyle ThumbnailStyle();
 PageStyle PrintStyle(bool showSolution);
 

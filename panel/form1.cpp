@@ -13,6 +13,7 @@
 #include <QHash>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QVBoxLayout>
 
 namespace {
@@ -117,7 +118,29 @@ void Form1::makeTarget(QWidget* client) {
     TargetPel->setAccessibleName(tr("Target figure"));
     TargetPel->move(TwipsToPixelsX(90), TwipsToPixelsY(210));
     TargetPel->installEventFilter(this);
+    TargetPel->setOverlay([this](QPainter& painter) { markSolved(painter); });
     connect(&game_, &PELORIN1::targetCaptionChanged, TarPel, &QGroupBox::setTitle);
+    connect(&game_, &PELORIN1::solvedChanged, TargetPel, qOverload<>(&QWidget::update));
+}
+
+// A figure solved before carries a tick in the bottom right corner of the target, where the
+// centred figure leaves room.
+void Form1::markSolved(QPainter& painter) const {
+    if (!game_.FigureSolved(game_.CurrentFigure))
+        return;
+    constexpr int Scale = 2;
+    const QSize size = TickSize * Scale;
+    const QPoint corner(TargetPel->width() - size.width() - 8,
+                        TargetPel->height() - size.height() - 8);
+    const std::array<QPoint, 6> tick = SolvedTick({});
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.translate(corner);
+    painter.scale(Scale, Scale);
+    painter.setPen(QPen(Qt::white, 0.5));
+    painter.setBrush(toQColor(TickColour));
+    painter.drawPolygon(tick.data(), static_cast<int>(tick.size()));
+    painter.restore();
 }
 
 void Form1::makeMenu() {
@@ -128,6 +151,9 @@ void Form1::makeMenu() {
     Saveasx =
         addMenuItem(QStringLiteral("Saveasx"), QStringLiteral("Save as"), true, &commands.saveAs);
     Openx = addMenuItem(QStringLiteral("Openx"), QStringLiteral("Open"), true, &commands.open);
+    // The hint plays its own cue; H asks for it on the panel as on the board.
+    Hintx = addMenuItem(QStringLiteral("Hintx"), QStringLiteral("Hint"), false, &commands.hint);
+    Hintx->setShortcut(QKeySequence(Qt::Key_H));
     Helpx = addMenuItem(QStringLiteral("Helpx"), QStringLiteral("Help"), true, &commands.help);
     Aboutx = addMenuItem(QStringLiteral("Aboutx"), QStringLiteral("About"), true, &commands.about);
     pelsx->addSeparator()->setObjectName(QStringLiteral("dash1"));

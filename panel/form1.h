@@ -10,6 +10,7 @@ class QAction;
 class QGroupBox;
 class QMenu;
 class QMenuBar;
+class QPainter;
 class PELORIN1;
 class SurfaceWidget;
 
@@ -22,7 +23,7 @@ public:
     // What the panel asks of the other windows and of the collection; an empty one does
     // nothing.
     struct Commands {
-        std::function<void()> print, saveAs, open, help, about, append, remove, copy, viewAll,
+        std::function<void()> print, saveAs, open, hint, help, about, append, remove, copy, viewAll,
             targetRightClick, exit;
     };
 
@@ -53,6 +54,7 @@ public:
     QAction* px = nullptr;
     QAction* Saveasx = nullptr;
     QAction* Openx = nullptr;
+    QAction* Hintx = nullptr;
     QAction* Helpx = nullptr;
     QAction* Aboutx = nullptr;
     QAction* Exitx = nullptr;
@@ -67,6 +69,7 @@ private:
     QWidget* makeClientArea();
     void makeButtons();
     void makeTarget(QWidget* client);
+    void markSolved(QPainter& painter) const;
     void makeMenu();
     QAction* addMenuItem(const QString& objectName, const QString& caption, bool click,
                          const std::function<void()>* command);

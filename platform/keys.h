@@ -13,6 +13,7 @@ constexpr int Up = 38;
 constexpr int Right = 39;
 constexpr int Down = 40;
 constexpr int Digit1 = 49; // the digits of the main keyboard are their ASCII codes
+constexpr int H = 72;      // and the letters those of the capitals
 constexpr int Numpad2 = 98;
 constexpr int Numpad4 = 100;
 constexpr int Numpad6 = 102;

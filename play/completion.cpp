@@ -14,6 +14,7 @@ bool CheckCompletion(PELORIN1& game) {
 }
 
 void CelebrateFigure(PELORIN1& game) {
+    game.MarkSolved(game.CurrentFigure);
     game.PlaySound(QStringLiteral("clap4"));
     game.messages.MsgBox({QStringLiteral("You got it - congratulations")});
     game.ResetPieces();

@@ -9,6 +9,6 @@ class PELORIN1;
 // completed.
 bool CheckCompletion(PELORIN1& game);
 
-// The success sequence: "clap4", the congratulation, pieces home, the next figure (wrapping
-// after the last), orientation bookkeeping, and the board enabled again.
+// The success sequence: the figure remembered as solved, "clap4", the congratulation, pieces home,
+// the next figure (wrapping after the last), orientation bookkeeping, and the board enabled again.
 void CelebrateFigure(PELORIN1& game);

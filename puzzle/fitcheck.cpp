@@ -50,7 +50,7 @@ bool PELORIN1::sameOutline(int i, int o, int j, int p) const {
     return corners(i, o) == corners(j, p);
 }
 
-bool PELORIN1::inPlace(int piece, int slot, int f, const PerPiece<double>& rx,
+bool PELORIN1::InPlace(int piece, int slot, int f, const PerPiece<double>& rx,
                        const PerPiece<std::int16_t>& ry) const {
     const auto n = static_cast<std::size_t>(piece);
     const auto s = static_cast<std::size_t>(slot);
@@ -60,8 +60,8 @@ bool PELORIN1::inPlace(int piece, int slot, int f, const PerPiece<double>& rx,
 
 bool PELORIN1::pairFits(int a, int b, int f, const PerPiece<double>& rx,
                         const PerPiece<std::int16_t>& ry) const {
-    const bool straight = inPlace(a, a, f, rx, ry) && inPlace(b, b, f, rx, ry);
-    const bool exchanged = inPlace(a, b, f, rx, ry) && inPlace(b, a, f, rx, ry);
+    const bool straight = InPlace(a, a, f, rx, ry) && InPlace(b, b, f, rx, ry);
+    const bool exchanged = InPlace(a, b, f, rx, ry) && InPlace(b, a, f, rx, ry);
     return straight || exchanged;
 }
 
@@ -70,7 +70,7 @@ bool PELORIN1::pairFits(int a, int b, int f, const PerPiece<double>& rx,
 bool PELORIN1::piecesInPlace(int f, const PerPiece<double>& rx,
                              const PerPiece<std::int16_t>& ry) const {
     for (int k : {5, 6, 3}) {
-        if (!inPlace(k, k, f, rx, ry))
+        if (!InPlace(k, k, f, rx, ry))
             return false;
     }
     return pairFits(0, 1, f, rx, ry) && pairFits(2, 4, f, rx, ry);

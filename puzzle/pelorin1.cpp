@@ -133,8 +133,44 @@ double PELORIN1::Rnd() {
 }
 
 int PELORIN1::RandomFigure() {
+    const QList<int> left = unsolvedFigures();
+    if (!left.isEmpty()) {
+        const auto k = static_cast<qsizetype>(Int(static_cast<double>(left.size()) * Rnd()));
+        return left.at(std::min(k, left.size() - 1));
+    }
     const int n = static_cast<int>(Int(FigureCount * Rnd() + 1));
     return std::clamp(n, 1, std::max(1, FigureCount));
+}
+
+QList<int> PELORIN1::unsolvedFigures() const {
+    const QString collection = CollectionKey(FigureFilePath);
+    const bool anySolved = Solved.any(collection);
+    QList<int> left;
+    for (int f = 1; f <= FigureCount; ++f) {
+        if (!anySolved || !Solved.contains(collection, figureKey(f)))
+            left.append(f);
+    }
+    return left;
+}
+
+QByteArray PELORIN1::figureKey(int f) const {
+    QByteArray placement;
+    for (std::size_t k = 0; k < Pieces; ++k)
+        placement += QByteArray::number(FigOrient[f][k]) + ',' +
+                     QByteArray::number(FigX[f][k], 'g', 17) + ',' +
+                     QByteArray::number(FigY[f][k]) + ';';
+    return FigureKeyOf(placement);
+}
+
+bool PELORIN1::FigureSolved(int f) const {
+    return HasFigure(f) && Solved.contains(CollectionKey(FigureFilePath), figureKey(f));
+}
+
+void PELORIN1::MarkSolved(int f) {
+    if (!HasFigure(f))
+        return;
+    Solved.add(CollectionKey(FigureFilePath), figureKey(f));
+    emit solvedChanged();
 }
 
 void PELORIN1::setLevelText(const QString& text) {

@@ -6,6 +6,7 @@
 #include "platform/sound.h"
 #include "platform/surface.h"
 #include "silhouette.h"
+#include "solvedfigures.h"
 
 #include <QObject>
 #include <QPoint>
@@ -96,6 +97,8 @@ public:
     Surfaces surfaces;
     MessageBoxes& messages;
     SoundCommands& sound;
+    // The figures the player has solved, in this run and earlier ones.
+    SolvedFigures Solved;
 
     // The collection readers. Both leave the state untouched when they fail; LoadFigures
     // shows "Cannot handle more than 500 Zederoru" itself.
@@ -124,10 +127,22 @@ public:
     void Randomize();
     void Randomize(unsigned seed) { rng_.seed(seed); }
     double Rnd();
-    // A figure from 1 to FigureCount at random (1 for an empty collection).
+    // A figure from 1 to FigureCount at random (1 for an empty collection), one not yet
+    // solved while any is left.
     int RandomFigure();
 
+    // Whether figure f of the open collection has been solved, in this run or an earlier one.
+    bool FigureSolved(int f) const;
+    // Remembers figure f of the open collection as solved.
+    void MarkSolved(int f);
+
     bool HasFigure(int f) const { return f >= 1 && f <= FigureCount; }
+
+    // Whether piece stands at the place of the figure's piece slot, with rx, ry the pieces'
+    // origins relative to the figure's reference corner: within 15 pixels in x and in y and
+    // turned to the outline the figure has there.
+    bool InPlace(int piece, int slot, int f, const PerPiece<double>& rx,
+                 const PerPiece<std::int16_t>& ry) const;
 
     QString TargetCaption() const { return targetCaption_; }
     QString MainCaption() const { return mainCaption_; }
@@ -138,6 +153,7 @@ signals:
     void targetCaptionChanged(const QString& caption);
     void mainCaptionChanged(const QString& caption);
     void levelTextChanged(const QString& text);
+    void solvedChanged();
 
 private:
     void drawOnBoardAndHitMap(int i, const QPoint* points);
@@ -146,8 +162,6 @@ private:
     void fitTargetView(std::array<std::array<QPoint, 5>, Pieces>& outlines, int& maxX,
                        int& maxY) const;
     bool sameOutline(int i, int o, int j, int p) const;
-    bool inPlace(int piece, int slot, int f, const PerPiece<double>& rx,
-                 const PerPiece<std::int16_t>& ry) const;
     bool pairFits(int a, int b, int f, const PerPiece<double>& rx,
                   const PerPiece<std::int16_t>& ry) const;
     bool piecesInPlace(int f, const PerPiece<double>& rx, const PerPiece<std::int16_t>& ry) const;
@@ -156,6 +170,11 @@ private:
     Silhouette::Arrangement placedOutlines() const;
     // Draws the pieces black with grey borders and locks the board.
     void showSolution(const Silhouette::Arrangement& pieces);
+
+    // The key of figure f's marks: its pieces' places relative to its reference corner.
+    QByteArray figureKey(int f) const;
+    // The figures not yet solved; none when every one is.
+    QList<int> unsolvedFigures() const;
 
     std::mt19937 rng_;
     QString targetCaption_;

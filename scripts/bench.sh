@@ -17,6 +17,8 @@ budgets=(
     "fitCheckNearMiss 400"
     "thumbnailPage 5000"
     "printPage 5000"
+    "hintOverTheFreeBoard 10000"
+    "randomAmongFiguresNotSolved 5000"
 )
 
 bash scripts/setup.sh

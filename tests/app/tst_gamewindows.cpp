@@ -77,6 +77,8 @@ void TestGameWindows::installedGamePlaysComposesAndExits() {
     GameWindows windows(game, messages);
     windows.show(*settings);
     QVERIFY(QTest::qWaitForWindowExposed(&windows.panel));
+    windows.panel.Hintx->trigger();
+    QVERIFY(windows.main.Hint().shown());
     const int figures = p.FigureCount;
     const QString collection = folder.path + "/PELORIN.pel";
     const int lines = readFile(collection).count('\n');

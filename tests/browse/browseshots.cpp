@@ -23,7 +23,8 @@ void save(QWidget& window, const QString& path) {
     window.grab().save(path);
 }
 
-// Three pieces of figure 4 laid in place, the others still at home.
+// Three pieces of figure 4 laid in place, the others still at home; a hint shows the place of
+// the next.
 void startSolving(PELORIN1& p) {
     for (std::size_t i : {0u, 3u, 4u}) {
         p.PieceX[i] = 120 + p.FigX[4][i];
@@ -50,7 +51,11 @@ int main(int argc, char* argv[]) {
 
     FormMain board(t.p);
     startSolving(t.p);
+    board.show();
+    board.ShowHint();
     save(board, out.filePath(QStringLiteral("help-board.png")));
+    for (int n : {1, 2, 3, 6, 9, 12, 13, 20})
+        t.p.MarkSolved(n);
 
     AllShapes all(t.p, [&](int n) { t.p.CurrentFigure = n; });
     all.ViewAll();

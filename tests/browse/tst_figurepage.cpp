@@ -160,6 +160,27 @@ private slots:
         QCOMPARE(printPage.Point(20, 20), PrintGrey);
     }
 
+    // Figures 1 and 3 are stacked squares, so figure 3 is figure 1 again: one mark ticks both.
+    void solvedFiguresAreTicked() {
+        TestGame t;
+        QVERIFY(t.start(squaresCollection(4, {1, 3})));
+        t.p.MarkSolved(3);
+        auto ticked = [](const Surface& page, int cellPixels, int c) {
+            for (int y = 0; y < cellPixels; ++y)
+                for (int x = (c - 1) * cellPixels; x < c * cellPixels; ++x)
+                    if (page.Point(x, y) == TickColour)
+                        return true;
+            return false;
+        };
+        DrawPage(t.p, ThumbnailGrid, 0, ThumbnailStyle(), thumbnails);
+        QCOMPARE(QList<bool>({ticked(thumbnails, 48, 1), ticked(thumbnails, 48, 2),
+                              ticked(thumbnails, 48, 3), ticked(thumbnails, 48, 4)}),
+                 QList<bool>({true, false, true, false}));
+        // Printed pages carry no ticks.
+        DrawPage(t.p, PrintGrid, 0, PrintStyle(false), printPage);
+        QVERIFY(!ticked(printPage, 144, 1));
+    }
+
     void drawingLeavesThePlayStateAlone() {
         TestGame t;
         QVERIFY(t.start(Fixtures::readFile(QStringLiteral(ZEDERORU_DATA_DIR "/PELORIN.pel"))));

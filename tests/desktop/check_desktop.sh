@@ -148,7 +148,7 @@ wait_until 10 wm_ready
 view_all=(189 106)
 reset=(90 52)
 target=(120 250)
-print=1 help=4 about=5 exit_item=6
+print=1 help=5 about=6 exit_item=7
 
 start_game || { echo "FAIL  the game starts"; exit 1; }
 check "keys reach the board at start-up" keys_reach_board

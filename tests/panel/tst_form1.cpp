@@ -207,6 +207,8 @@ private slots:
                                  << "Save as" << true;
         QTest::newRow("open") << "Openx"
                               << "Open" << true;
+        QTest::newRow("hint") << "Hintx"
+                              << "Hint" << false;
         QTest::newRow("help") << "Helpx"
                               << "Help" << true;
         QTest::newRow("about") << "Aboutx"
@@ -224,6 +226,7 @@ private slots:
         for (auto [hook, name] : {std::pair{&c.print, "px"},
                                   {&c.saveAs, "Saveasx"},
                                   {&c.open, "Openx"},
+                                  {&c.hint, "Hintx"},
                                   {&c.help, "Helpx"},
                                   {&c.about, "Aboutx"},
                                   {&c.exit, "Exitx"}})
@@ -244,6 +247,23 @@ private slots:
         QCOMPARE(opened, 0);
         QTest::mouseClick(s->panel->TargetPel, Qt::RightButton);
         QCOMPARE(opened, 1);
+    }
+
+    // On the screen only: the target picture itself stays as it was drawn.
+    void solvedFigureIsTickedOnTheTarget() {
+        const QImage target = s->t.game.targetView.image();
+        auto ticked = [this] {
+            const QImage shown = s->panel->TargetPel->grab().toImage();
+            for (int y = 0; y < shown.height(); ++y)
+                for (int x = 0; x < shown.width(); ++x)
+                    if (shown.pixel(x, y) == toQRgb(TickColour))
+                        return true;
+            return false;
+        };
+        QVERIFY(!ticked());
+        s->t.p.MarkSolved(s->t.p.CurrentFigure);
+        QVERIFY(ticked());
+        QCOMPARE(s->t.game.targetView.image(), target);
     }
 
 private:
