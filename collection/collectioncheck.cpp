@@ -441,7 +441,7 @@ bool Checker::checkLikeness(int line, const std::array<FigureShape::Sampled, 8>&
     int best = 0, bestLine = 0, bestWay = 0;
     for (const Earlier& earlier : earlier_) {
         int way = 0;
-        const int percent = FigureShape::bestOverlap(ways[0], earlier.ways, &way);
+        const int percent = FigureShape::bestOverlap(ways[0], earlier.ways, NearlyAlike, &way);
         if (percent > best)
             best = percent, bestLine = earlier.line, bestWay = way;
     }

@@ -63,12 +63,14 @@ Raster rasterOf(const Silhouette::Arrangement& pieces) {
     r.width = static_cast<int>(std::ceil(box.width())) + 2;
     r.height = static_cast<int>(std::ceil(box.height())) + 2;
     r.covered.assign(static_cast<std::size_t>(r.width * r.height), 0);
-    for (int y = 0; y < r.height; ++y) {
-        for (int x = 0; x < r.width; ++x) {
-            const QPointF centre = origin + QPointF(x + 0.5, y + 0.5);
-            r.covered[static_cast<std::size_t>(y * r.width + x)] =
-                std::any_of(polygons.begin(), polygons.end(),
-                            [&](const Polygon& p) { return inside(p, centre); });
+    for (const Polygon& p : polygons) {
+        const QRect cells = QPolygonF(p).boundingRect().translated(-origin).toAlignedRect();
+        for (int y = std::max(0, cells.top()); y <= std::min(r.height - 1, cells.bottom()); ++y) {
+            for (int x = std::max(0, cells.left()); x <= std::min(r.width - 1, cells.right());
+                 ++x) {
+                if (inside(p, origin + QPointF(x + 0.5, y + 0.5)))
+                    r.covered[static_cast<std::size_t>(y * r.width + x)] = 1;
+            }
         }
     }
     return r;
@@ -84,6 +86,8 @@ Sampled sampled(const Raster& r, int way) {
     s.width = std::min(MaxSamples, (w + SampleStep - 1) / SampleStep);
     s.height = (h + SampleStep - 1) / SampleStep;
     s.rows.resize(static_cast<std::size_t>(s.height));
+    s.rowCounts.assign(static_cast<std::size_t>(s.height), 0);
+    s.columnCounts.assign(static_cast<std::size_t>(s.width), 0);
     for (int j = 0; j < s.height; ++j) {
         for (int i = 0; i < s.width; ++i) {
             int x = std::min(w - 1, i * SampleStep + SampleStep / 2);
@@ -106,6 +110,8 @@ Sampled sampled(const Raster& r, int way) {
             }
             if (r.at(sx, sy)) {
                 s.rows[static_cast<std::size_t>(j)].set(static_cast<std::size_t>(i));
+                ++s.rowCounts[static_cast<std::size_t>(j)];
+                ++s.columnCounts[static_cast<std::size_t>(i)];
                 ++s.count;
             }
         }
@@ -129,6 +135,19 @@ int common(const Sampled& a, const Sampled& b, int dx, int dy) {
     return both;
 }
 
+// How many samples the counts of two profiles differ by, the second moved by d.
+int profileDistance(const std::vector<int>& a, const std::vector<int>& b, int d) {
+    const int n = static_cast<int>(std::max(a.size(), b.size())) + std::abs(d);
+    int sum = 0;
+    for (int i = -std::abs(d); i < n; ++i) {
+        const int k = i - d;
+        const int x = i >= 0 && i < static_cast<int>(a.size()) ? a[static_cast<std::size_t>(i)] : 0;
+        const int y = k >= 0 && k < static_cast<int>(b.size()) ? b[static_cast<std::size_t>(k)] : 0;
+        sum += std::abs(x - y);
+    }
+    return sum;
+}
+
 // A piece moved a few pixels changes where the silhouette's corner lies; so b is tried
 // this many samples off the alignment of the two top left corners.
 constexpr int Reach = 2;
@@ -145,17 +164,24 @@ std::array<Sampled, 8> turnsAndMirrors(const Silhouette::Arrangement& pieces) {
     return ways;
 }
 
-int bestOverlap(const Sampled& a, const std::array<Sampled, 8>& b, int* way) {
+int bestOverlap(const Sampled& a, const std::array<Sampled, 8>& b, int atLeast, int* way) {
     int best = 0;
     for (int w = 0; w < 8; ++w) {
         const Sampled& s = b[static_cast<std::size_t>(w)];
         if (std::abs(s.width - a.width) > SizeReach || std::abs(s.height - a.height) > SizeReach)
             continue;
         const int larger = std::max({a.count, s.count, 1});
+        // Two silhouettes that share a part p of the larger differ in at least as many
+        // samples, row by row and column by column, as their counts do.
+        const int differ = 2 * larger * (100 - atLeast) / 100;
         for (int dy = -Reach; dy <= Reach; ++dy) {
+            if (profileDistance(a.rowCounts, s.rowCounts, dy) > differ)
+                continue;
             for (int dx = -Reach; dx <= Reach; ++dx) {
+                if (profileDistance(a.columnCounts, s.columnCounts, dx) > differ)
+                    continue;
                 const int percent = 100 * common(a, s, dx, dy) / larger;
-                if (percent > best) {
+                if (percent >= atLeast && percent > best) {
                     best = percent;
                     if (way)
                         *way = w;

@@ -25,6 +25,8 @@ struct Sampled {
     int height = 0;
     int count = 0; // samples covered
     std::vector<std::bitset<MaxSamples>> rows;
+    std::vector<int> rowCounts; // samples covered in each row and in each column
+    std::vector<int> columnCounts;
 };
 
 // The silhouette as it is (0), turned by 90, 180 and 270 degrees (1 to 3), and the same
@@ -32,9 +34,9 @@ struct Sampled {
 std::array<Sampled, 8> turnsAndMirrors(const Silhouette::Arrangement& pieces);
 
 // The largest share, in percent, of the larger of two silhouettes that both cover, over
-// the eight ways of laying the second onto the first as it is (way 0 of a). way tells
-// which of b's eight ways it was.
-int bestOverlap(const Sampled& a, const std::array<Sampled, 8>& b, int* way = nullptr);
+// the eight ways of laying the second onto the first as it is (way 0 of a), when it is at
+// least atLeast percent; 0 below. way tells which of b's eight ways it was.
+int bestOverlap(const Sampled& a, const std::array<Sampled, 8>& b, int atLeast, int* way = nullptr);
 
 // Pixels inside the silhouette that no piece covers and that cannot be reached from outside
 // it.
