@@ -667,12 +667,12 @@ int main(int argc, char* argv[]) {
     for (auto k = kinds.cbegin(); k != kinds.cend(); ++k)
         out << k.key() << ": " << k.value() << '\n';
     out << CollectionCheck::summaryLine(args->collection, result) << '\n';
-    if (!result.clean())
+    // The pages are drawn from a copy beside them, so that figures with problems can be
+    // looked at too; the collection itself is written only when it is clean.
+    const QString pageCollection = args->pages + QStringLiteral("collection.pel");
+    if (!args->pages.isEmpty() && writeCollection(pageCollection, data))
+        drawPages(pageCollection, figures, args->pages);
+    if (!result.clean() || !writeCollection(args->collection, data))
         return 1;
-    if (!writeCollection(args->collection, data))
-        return 1;
-    if (!args->pages.isEmpty()) {
-        drawPages(args->collection, figures, args->pages);
-    }
     return 0;
 }
