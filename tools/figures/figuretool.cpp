@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Authoring tool for the default collection: reads the figure sources, lays the pieces,
-// checks the figures with the collection checker and writes data/PELORIN.pel. With
-// --pages it also draws every target, as the panel shows it, onto pages of thumbnails.
+// checks the figures with the collection checker and writes data/PELORIN.pel and the
+// figures' names beside it (data/PELORIN.names). With --pages it also draws every target, as
+// the panel shows it, onto pages of thumbnails.
 //
 // A figure in the source is either a silhouette drawn on a grid, which the tool fills with
 // the seven pieces, or a list of explicit placements:
@@ -27,6 +28,8 @@
 #include "app/game.h"
 #include "collection/collectioncheck.h"
 #include "collection/defaultpieceset.h"
+#include "collection/figurenames.h"
+#include "collection/figureshape.h"
 #include "puzzle/figurefile.h"
 #include "puzzle/piecegeometry.h"
 
@@ -491,28 +494,50 @@ void countFills(const PieceGeometry::PieceSet& set, Figure& f) {
     f.allFills = !solver.exhausted() && solver.solutions < FillLimit;
 }
 
-// Compact figures with few diagonal pieces come first: the silhouette's outline length
-// over the square root of its area, plus a step for every piece drawn in diagonal units.
-double difficulty(const PieceGeometry::PieceSet& set, const Figure& f) {
-    double edges = 0;
-    double area = 0;
-    int diagonalPieces = 0;
-    std::array<PieceGeometry::Polygon, 7> polygons;
+// What makes a figure hard, each counted so that more is harder: pieces in diagonal
+// positions, which the outline hides; few corners in the outline, each a clue to where a
+// piece goes; and few ways to fill the silhouette, now that every filling is a solution
+// (unknown where the pieces lie on no one grid: counted as the one recorded).
+struct Hardness {
+    double diagonalPieces = 0;
+    double fewCorners = 0;
+    double fewFills = 0;
+};
+
+Hardness hardness(const PieceGeometry::PieceSet& set, const Figure& f) {
+    Hardness h;
+    ::Silhouette::Arrangement outlines{};
     for (const Placement& p : f.pieces) {
-        polygons[static_cast<std::size_t>(p.piece)] = PieceGeometry::drawnPolygon(
-            PieceGeometry::placedOutline(set, p.piece, p.orient, p.at.x(), p.at.y()));
-        diagonalPieces += set.diagonal[static_cast<std::size_t>(p.piece)][p.orient & 7];
+        outlines[static_cast<std::size_t>(p.piece)] =
+            PieceGeometry::placedOutline(set, p.piece, p.orient, p.at.x(), p.at.y());
+        h.diagonalPieces += set.diagonal[static_cast<std::size_t>(p.piece)][p.orient & 7];
     }
-    for (std::size_t a = 0; a < 7; ++a) {
-        area += PieceGeometry::area(polygons[a]);
-        for (qsizetype k = 0; k < polygons[a].size(); ++k) {
-            const QPointF d = polygons[a][(k + 1) % polygons[a].size()] - polygons[a][k];
-            edges += std::hypot(d.x(), d.y());
+    h.fewCorners = -static_cast<double>(FigureShape::outlineStretches(outlines).size());
+    h.fewFills = -static_cast<double>(std::max(1L, f.fills));
+    return h;
+}
+
+// Easy to hard: each figure's place in each of the three orders of hardness (ties share
+// their places), added up. No one measure decides, and no weights need choosing.
+void orderByHardness(const PieceGeometry::PieceSet& set, QList<Figure>& figures) {
+    std::vector<Hardness> measured;
+    for (const Figure& f : figures)
+        measured.push_back(hardness(set, f));
+    const std::array<double Hardness::*, 3> measures{&Hardness::diagonalPieces,
+                                                     &Hardness::fewCorners, &Hardness::fewFills};
+    for (const auto measure : measures) {
+        for (qsizetype i = 0; i < figures.size(); ++i) {
+            const double v = measured[static_cast<std::size_t>(i)].*measure;
+            double below = 0, equal = 0;
+            for (const Hardness& other : measured) {
+                below += other.*measure < v;
+                equal += other.*measure == v;
+            }
+            figures[i].difficulty += below + (equal - 1) / 2;
         }
-        for (std::size_t b = a + 1; b < 7; ++b)
-            edges -= 2 * PieceGeometry::sharedEdgeLength(polygons[a], polygons[b], 1.0);
     }
-    return edges / std::sqrt(area) + 0.6 * diagonalPieces;
+    std::stable_sort(figures.begin(), figures.end(),
+                     [](const Figure& a, const Figure& b) { return a.difficulty < b.difficulty; });
 }
 
 // The figure as appending writes it, with its top left outline point at (60, 60).
@@ -639,13 +664,11 @@ int main(int argc, char* argv[]) {
             laid = fail(placeOf(f), QStringLiteral("%1 cannot be laid").arg(f.name));
             continue;
         }
-        f.difficulty = difficulty(set, f);
         countFills(set, f);
     }
     if (!laid)
         return 1;
-    std::stable_sort(figures.begin(), figures.end(),
-                     [](const Figure& a, const Figure& b) { return a.difficulty < b.difficulty; });
+    orderByHardness(set, figures);
 
     for (qsizetype i = 0; i < figures.size(); ++i)
         out << i + 1 << ": " << figures[i].kind << " " << figures[i].name << ", "
@@ -672,7 +695,11 @@ int main(int argc, char* argv[]) {
     const QString pageCollection = args->pages + QStringLiteral("collection.pel");
     if (!args->pages.isEmpty() && writeCollection(pageCollection, data))
         drawPages(pageCollection, figures, args->pages);
-    if (!result.clean() || !writeCollection(args->collection, data))
+    QByteArray names;
+    for (const Figure& f : figures)
+        names += f.name.toUtf8() + '\n';
+    if (!result.clean() || !writeCollection(args->collection, data) ||
+        !writeCollection(FigureNames::pathFor(args->collection), names))
         return 1;
     return 0;
 }
