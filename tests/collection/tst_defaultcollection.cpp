@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "collection/collectioncheck.h"
 #include "collection/defaultpieceset.h"
+#include "collection/figurenames.h"
 #include "support/fixtures.h"
 
+#include <QDir>
 #include <QTest>
 
 using namespace Fixtures;
@@ -17,6 +19,8 @@ private slots:
     void passesTheChecker();
     void everyFigureSolvesItself();
     void noSolutionCoversAnotherFigure();
+    void everyShippedCollectionIsCleanAndNamed_data();
+    void everyShippedCollectionIsCleanAndNamed();
 
 private:
     // Lays the pieces on figure f's solution with its top left origin at (x, y) and runs
@@ -86,6 +90,24 @@ void TestDefaultCollection::noSolutionCoversAnotherFigure() {
         }
     }
     QVERIFY2(twins.isEmpty(), qPrintable(twins.join(QStringLiteral(", "))));
+}
+
+void TestDefaultCollection::everyShippedCollectionIsCleanAndNamed_data() {
+    QTest::addColumn<QString>("path");
+    const QDir data(QStringLiteral(ZEDERORU_DATA_DIR));
+    for (const QString& name : data.entryList({QStringLiteral("*.pel")}, QDir::Files))
+        QTest::newRow(qPrintable(name)) << data.filePath(name);
+}
+
+void TestDefaultCollection::everyShippedCollectionIsCleanAndNamed() {
+    QFETCH(QString, path);
+    const QByteArray data = readFile(path);
+    QVERIFY(data.startsWith(DefaultPieceSet()));
+    const CollectionCheck::Result r = CollectionCheck::checkCollection(data);
+    QVERIFY2(r.clean(), qPrintable(CollectionCheck::reportLines(path, r).join('\n')));
+    const QStringList names = FigureNames::read(path);
+    QCOMPARE(names.size(), r.figures);
+    QVERIFY(!names.contains(QString()));
 }
 
 QTEST_APPLESS_MAIN(TestDefaultCollection)

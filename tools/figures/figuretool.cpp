@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Authoring tool for the default collection: reads the figure sources, lays the pieces,
-// checks the figures with the collection checker and writes data/PELORIN.pel and the
-// figures' names beside it (data/PELORIN.names). With --pages it also draws every target, as
-// the panel shows it, onto pages of thumbnails.
+// Authoring tool for the shipped collections: reads the figure sources, lays the pieces,
+// checks the figures with the collection checker and writes a collection (data/PELORIN.pel
+// of all figures, or with --kinds one of the themed collections of some kinds of figure)
+// and the figures' names beside it (data/PELORIN.names). With --pages it also draws every
+// target, as the panel shows it, onto pages of thumbnails.
 //
 // A figure in the source is either a silhouette drawn on a grid, which the tool fills with
 // the seven pieces, or a list of explicit placements:
@@ -608,16 +609,21 @@ bool writeCollection(const QString& path, const QByteArray& data) {
 }
 
 // The figure sources, the collection to write and where to draw pages, from the arguments
-// SOURCE.txt... COLLECTION.pel [--pages PREFIX].
+// [--kinds KIND,...] SOURCE.txt... COLLECTION.pel [--pages PREFIX].
 struct Arguments {
     QStringList sources;
     QString collection;
     QString pages;
+    QStringList kinds; // only the figures of these kinds; all when empty
 };
 
 std::optional<Arguments> parseArguments(QStringList args) {
     Arguments a;
     args.removeFirst();
+    if (args.size() >= 2 && args.first() == QLatin1String("--kinds")) {
+        args.removeFirst();
+        a.kinds = args.takeFirst().split(QLatin1Char(','), Qt::SkipEmptyParts);
+    }
     if (args.size() >= 2 && args[args.size() - 2] == QLatin1String("--pages")) {
         a.pages = args.takeLast();
         args.removeLast();
@@ -648,13 +654,16 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const std::optional<Arguments> args = parseArguments(app.arguments());
     if (!args) {
-        QTextStream(stderr) << "usage: figuretool SOURCE.txt... COLLECTION.pel [--pages PREFIX]\n";
+        QTextStream(stderr) << "usage: figuretool [--kinds KIND,...] SOURCE.txt... COLLECTION.pel "
+                               "[--pages PREFIX]\n";
         return 2;
     }
     QList<Figure> figures;
     for (const QString& source : args->sources)
         if (!readSource(source, figures))
             return 1;
+    if (!args->kinds.isEmpty())
+        figures.removeIf([&](const Figure& f) { return !args->kinds.contains(f.kind); });
     QString why;
     const PieceGeometry::PieceSet set =
         PieceGeometry::pieceSetFrom(*FigureFile::parseHeader(DefaultPieceSet(), &why));
