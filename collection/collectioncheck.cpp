@@ -87,8 +87,8 @@ private:
     void checkOverlaps(int line, const std::array<Polygon, 7>& polygons);
     void checkContacts(int line, const std::array<Polygon, 7>& polygons,
                        const Silhouette::Arrangement& outlines);
-    void checkSize(int line, const Placed& figure);
-    void checkDuplicate(int line, const Placed& figure);
+    bool checkSize(int line, const Placed& figure);
+    void checkDuplicate(int line, const Placed& figure, bool measured);
     bool checkLikeness(int line, const std::array<FigureShape::Sampled, 8>& ways);
     void checkSquare(int line, const Placed& figure);
     void checkOutline(int line, const Silhouette::Arrangement& outlines);
@@ -358,7 +358,8 @@ bool fitsTargetView(const std::array<std::array<QPoint, 5>, 7>& outlines, QPoint
            dx + static_cast<float>(maxX) <= w && dy + static_cast<float>(maxY) <= h;
 }
 
-void Checker::checkSize(int line, const Placed& figure) {
+// Whether the figure is small enough to be measured as a silhouette: appending takes it.
+bool Checker::checkSize(int line, const Placed& figure) {
     const auto outlines = outlinesOf(set_, figure);
     const QRect box = boxOf(outlines);
     const int width = box.width() - 1;
@@ -369,7 +370,7 @@ void Checker::checkSize(int line, const Placed& figure) {
                          .arg(width)
                          .arg(height)
                          .arg(AppendLimit));
-        return;
+        return false;
     }
     if (!fitsTargetView(outlines, figure.reference))
         report(line, QStringLiteral("the figure is %1 x %2 pixels and does not fit the target "
@@ -384,6 +385,7 @@ void Checker::checkSize(int line, const Placed& figure) {
                                     "%2% wanted")
                          .arg(percent)
                          .arg(MinimumDensity));
+    return true;
 }
 
 // The arrangement as a set of outlines relative to its top-left corner; the two pieces of
@@ -413,11 +415,14 @@ QByteArray arrangementKey(const std::array<std::array<QPoint, 5>, 7>& outlines) 
 
 // A figure the player cannot tell from an earlier one: the same arrangement, one that
 // forms the same silhouette, so that each figure accepts the other's solution, or the
-// earlier shape turned or mirrored, or nearly so.
-void Checker::checkDuplicate(int line, const Placed& figure) {
+// earlier shape turned or mirrored, or nearly so. Only a figure small enough to be measured
+// is compared by its shape.
+void Checker::checkDuplicate(int line, const Placed& figure, bool measured) {
     const Silhouette::Arrangement outlines = outlinesOf(set_, figure);
     const QByteArray key = arrangementKey(outlines);
-    const std::array<FigureShape::Sampled, 8> ways = FigureShape::turnsAndMirrors(outlines);
+    std::array<FigureShape::Sampled, 8> ways;
+    if (measured)
+        ways = FigureShape::turnsAndMirrors(outlines);
     for (const Earlier& earlier : earlier_) {
         if (earlier.key == key) {
             report(line, QStringLiteral("the same figure as line %1").arg(earlier.line));
@@ -430,7 +435,7 @@ void Checker::checkDuplicate(int line, const Placed& figure) {
             return;
         }
     }
-    if (!checkLikeness(line, ways))
+    if (!measured || !checkLikeness(line, ways))
         earlier_.append({line, key, outlines, ways});
 }
 
@@ -498,10 +503,11 @@ void Checker::checkFigure(int line, const Placed& figure) {
         polygons[k] = PieceGeometry::drawnPolygon(outlines[k]);
     checkOverlaps(line, polygons);
     checkContacts(line, polygons, outlines);
-    checkSize(line, figure);
+    const bool measured = checkSize(line, figure);
     checkSquare(line, figure);
-    checkOutline(line, outlines);
-    checkDuplicate(line, figure);
+    if (measured)
+        checkOutline(line, outlines);
+    checkDuplicate(line, figure, measured);
 }
 
 void Checker::run(const QByteArray& data) {

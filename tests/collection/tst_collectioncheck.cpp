@@ -110,6 +110,9 @@ void TestCollectionCheck::eachFaultIsFound_data() {
     QTest::newRow("wider than appending allows")
         << QList<QByteArray>{moved(3, 200, 0)} << 66
         << "the figure is 392 x 192 pixels, wider or taller than the 320 appending allows";
+    QTest::newRow("far too wide to measure as a silhouette")
+        << QList<QByteArray>{goodRecord(1), moved(3, 30000, 30000, 2)} << 67
+        << "the figure is 30192 x 30192 pixels, wider or taller than the 320 appending allows";
     QTest::newRow("larger than the target view")
         << QList<QByteArray>{moved(3, 0, 40)} << 66
         << "the figure is 192 x 232 pixels and does not fit the target view (228 x 226)";
