@@ -33,17 +33,6 @@ double length(QPointF a) {
     return std::hypot(a.x(), a.y());
 }
 
-// Inside a convex polygon of either turning: on the same side of every edge.
-bool inside(const Polygon& polygon, QPointF p) {
-    bool left = false, right = false;
-    for (qsizetype k = 0; k < polygon.size(); ++k) {
-        const double c = cross(polygon[(k + 1) % polygon.size()] - polygon[k], p - polygon[k]);
-        left = left || c > 0;
-        right = right || c < 0;
-    }
-    return !(left && right) && polygon.size() > 2;
-}
-
 // The silhouette in whole pixels, a pixel covered where its centre lies in a piece, with
 // a free pixel all round.
 struct Raster {
@@ -52,6 +41,33 @@ struct Raster {
     std::vector<char> covered;
     bool at(int x, int y) const { return covered[static_cast<std::size_t>(y * width + x)] != 0; }
 };
+
+// The span of a convex polygon along the horizontal line at y, ends included; empty when the
+// line misses it.
+std::pair<double, double> span(const Polygon& polygon, double y) {
+    double from = 1e9, to = -1e9;
+    for (qsizetype k = 0; k < polygon.size(); ++k) {
+        const QPointF a = polygon[k];
+        const QPointF b = polygon[(k + 1) % polygon.size()];
+        if (a.y() == b.y() || y < std::min(a.y(), b.y()) || y > std::max(a.y(), b.y()))
+            continue;
+        const double x = a.x() + (y - a.y()) * (b.x() - a.x()) / (b.y() - a.y());
+        from = std::min(from, x);
+        to = std::max(to, x);
+    }
+    return {from, to};
+}
+
+// Covers the pixels whose centres lie in the polygon, row by row.
+void fill(Raster& r, const Polygon& polygon, QPointF origin) {
+    for (int y = 0; y < r.height; ++y) {
+        const auto [from, to] = span(polygon, origin.y() + y + 0.5);
+        const int first = std::max(0, static_cast<int>(std::ceil(from - origin.x() - 0.5)));
+        const int last = std::min(r.width - 1, static_cast<int>(std::floor(to - origin.x() - 0.5)));
+        for (int x = first; x <= last; ++x)
+            r.covered[static_cast<std::size_t>(y * r.width + x)] = 1;
+    }
+}
 
 Raster rasterOf(const Silhouette::Arrangement& pieces) {
     const std::array<Polygon, 7> polygons = polygonsOf(pieces);
@@ -63,16 +79,8 @@ Raster rasterOf(const Silhouette::Arrangement& pieces) {
     r.width = static_cast<int>(std::ceil(box.width())) + 2;
     r.height = static_cast<int>(std::ceil(box.height())) + 2;
     r.covered.assign(static_cast<std::size_t>(r.width * r.height), 0);
-    for (const Polygon& p : polygons) {
-        const QRect cells = QPolygonF(p).boundingRect().translated(-origin).toAlignedRect();
-        for (int y = std::max(0, cells.top()); y <= std::min(r.height - 1, cells.bottom()); ++y) {
-            for (int x = std::max(0, cells.left()); x <= std::min(r.width - 1, cells.right());
-                 ++x) {
-                if (inside(p, origin + QPointF(x + 0.5, y + 0.5)))
-                    r.covered[static_cast<std::size_t>(y * r.width + x)] = 1;
-            }
-        }
-    }
+    for (const Polygon& p : polygons)
+        fill(r, p, origin);
     return r;
 }
 
@@ -194,25 +202,32 @@ int bestOverlap(const Sampled& a, const std::array<Sampled, 8>& b, int atLeast, 
 
 int holeArea(const Silhouette::Arrangement& pieces) {
     const Raster r = rasterOf(pieces);
+    // Floods the free pixels from the corner; the free pixel all round reaches every one
+    // outside the silhouette.
     std::vector<char> reached(r.covered.size(), 0);
     std::vector<int> todo{0};
     reached[0] = 1;
     int outside = 0;
+    const auto visit = [&](int n) {
+        const auto k = static_cast<std::size_t>(n);
+        if (!reached[k] && !r.covered[k]) {
+            reached[k] = 1;
+            todo.push_back(n);
+        }
+    };
     while (!todo.empty()) {
         const int i = todo.back();
         todo.pop_back();
         ++outside;
-        const int x = i % r.width, y = i / r.width;
-        for (const auto& [nx, ny] :
-             {std::pair(x + 1, y), std::pair(x - 1, y), std::pair(x, y + 1), std::pair(x, y - 1)}) {
-            if (nx < 0 || ny < 0 || nx >= r.width || ny >= r.height)
-                continue;
-            const auto n = static_cast<std::size_t>(ny * r.width + nx);
-            if (reached[n] || r.covered[n])
-                continue;
-            reached[n] = 1;
-            todo.push_back(static_cast<int>(n));
-        }
+        const int x = i % r.width;
+        if (x > 0)
+            visit(i - 1);
+        if (x + 1 < r.width)
+            visit(i + 1);
+        if (i >= r.width)
+            visit(i - r.width);
+        if (i + r.width < static_cast<int>(r.covered.size()))
+            visit(i + r.width);
     }
     const auto covered = std::count(r.covered.begin(), r.covered.end(), 1);
     return static_cast<int>(r.covered.size() - static_cast<std::size_t>(covered)) - outside;

@@ -54,6 +54,9 @@ void TestDefaultCollection::passesTheChecker() {
     QVERIFY(r.figures >= 190);
     QCOMPARE(game_->p.FigureCount, r.figures);
     QVERIFY(data_.startsWith(DefaultPieceSet()));
+    const QStringList names = FigureNames::read(QStringLiteral(ZEDERORU_DATA_DIR "/PELORIN.pel"));
+    QCOMPARE(names.size(), r.figures);
+    QVERIFY(!names.contains(QString()));
 }
 
 void TestDefaultCollection::everyFigureSolvesItself() {
@@ -95,8 +98,12 @@ void TestDefaultCollection::noSolutionCoversAnotherFigure() {
 void TestDefaultCollection::everyShippedCollectionIsCleanAndNamed_data() {
     QTest::addColumn<QString>("path");
     const QDir data(QStringLiteral(ZEDERORU_DATA_DIR));
-    for (const QString& name : data.entryList({QStringLiteral("*.pel")}, QDir::Files))
-        QTest::newRow(qPrintable(name)) << data.filePath(name);
+    // The default collection itself is checked above, once, for the checker is slow under
+    // the sanitizers.
+    for (const QString& name : data.entryList({QStringLiteral("*.pel")}, QDir::Files)) {
+        if (name != QLatin1String("PELORIN.pel"))
+            QTest::newRow(qPrintable(name)) << data.filePath(name);
+    }
 }
 
 void TestDefaultCollection::everyShippedCollectionIsCleanAndNamed() {
