@@ -29,7 +29,7 @@ unfinished() {
     for f in "$@"; do
         n=$(grep -c 'type="unfinished"' "$f" || true)
         if [ "$n" -gt 0 ]; then
-            echo "$(basename "$f"): $n unfinished translation(s); translate them (Qt Linguist) or run scripts/translations.sh first" >&2
+            echo "$(basename "$f"): $n text(s) not translated yet (scripts/translations.sh brings new texts in; translate them with Qt Linguist)" >&2
             found=1
         fi
     done
