@@ -20,7 +20,7 @@
     <name>AllShapes</name>
     <message>
         <source>Click to select, right-click to close</source>
-        <translation>Klicken zum Auswählen, Rechtsklick zum Schließen</translation>
+        <translation>Klick: wählen, Rechtsklick: schließen</translation>
     </message>
 </context>
 <context>

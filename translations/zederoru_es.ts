@@ -20,7 +20,7 @@
     <name>AllShapes</name>
     <message>
         <source>Click to select, right-click to close</source>
-        <translation>Haz clic para elegir, clic derecho para cerrar</translation>
+        <translation>Clic: elegir, clic derecho: cerrar</translation>
     </message>
 </context>
 <context>

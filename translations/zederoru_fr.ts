@@ -20,7 +20,7 @@
     <name>AllShapes</name>
     <message>
         <source>Click to select, right-click to close</source>
-        <translation>Cliquez pour choisir, clic droit pour fermer</translation>
+        <translation>Clic : choisir, clic droit : fermer</translation>
     </message>
 </context>
 <context>
