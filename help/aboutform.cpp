@@ -19,10 +19,10 @@ QRect twipsRect(int left, int top, int width, int height) {
 } // namespace
 
 QString CreditsText() {
-    return QStringLiteral("\n"
-                          "Zederoru, by the Zederoru team\n"
-                          "Write to us through the project page\n"
-                          "January 2005");
+    return QCoreApplication::translate("AboutForm", "\n"
+                                                    "Zederoru, by the Zederoru team\n"
+                                                    "Write to us through the project page\n"
+                                                    "January 2005");
 }
 
 AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {

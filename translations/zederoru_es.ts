@@ -15,6 +15,16 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>
+Zederoru, by the Zederoru team
+Write to us through the project page
+January 2005</source>
+        <translation>
+Zederoru, del equipo de Zederoru
+Escríbenos desde la página del proyecto
+Enero de 2005</translation>
+    </message>
 </context>
 <context>
     <name>AllShapes</name>

@@ -15,6 +15,16 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>
+Zederoru, by the Zederoru team
+Write to us through the project page
+January 2005</source>
+        <translation>
+Zederoru, par l’équipe Zederoru
+Écrivez-nous via la page du projet
+Janvier 2005</translation>
+    </message>
 </context>
 <context>
     <name>AllShapes</name>
