@@ -5,19 +5,19 @@
 
 namespace {
 
-// The target pictures are 3680 x 4152 twips.
 int targetWidth(double twipsX) {
-    return CLng(3680 / twipsX);
+    return CLng(Measures::TargetWidthTwips / twipsX);
 }
 
 int targetHeight(double twipsY) {
-    return CLng(4152 / twipsY);
+    return CLng(Measures::TargetHeightTwips / twipsY);
 }
 
 } // namespace
 
 Game::Game(MessageBoxes& messages, SoundCommands& sound, double twipsX, double twipsY)
-    : board(350, 390, BoardBackColour), hitMap(350, 390, HitMapBackColour),
+    : board(Measures::BoardWidth, Measures::BoardHeight, BoardBackColour),
+      hitMap(Measures::BoardWidth, Measures::BoardHeight, HitMapBackColour),
       targetCanvas(targetWidth(twipsX), targetHeight(twipsY), TargetBackColour),
       targetView(targetWidth(twipsX), targetHeight(twipsY), TargetBackColour),
       pelorin({board, hitMap, targetCanvas, targetView}, messages, sound) {

@@ -83,9 +83,11 @@ QString notACollection(const QByteArray& data) {
 QString fullReason(int figures) {
     if (figures > FigureFile::MaxFigures)
         return QCoreApplication::translate(
-            "CollectionFile", "it holds more than 500 Pelorins, more than a file can hold");
+                   "CollectionFile", "it holds more than %1 Pelorins, more than a file can hold")
+            .arg(FigureFile::MaxFigures);
     return QCoreApplication::translate("CollectionFile",
-                                       "it already holds 500 Pelorins, as many as a file can hold");
+                                       "it already holds %1 Pelorins, as many as a file can hold")
+        .arg(FigureFile::MaxFigures);
 }
 
 std::optional<QByteArray> withRecord(const QByteArray& data,

@@ -135,16 +135,16 @@ Januar 2005</translation>
         <translation>das ist keine Sammlungsdatei: %1</translation>
     </message>
     <message>
-        <source>it holds more than 500 Pelorins, more than a file can hold</source>
-        <translation>die Datei enthält mehr als 500 Figuren, mehr als sie fassen kann</translation>
-    </message>
-    <message>
-        <source>it already holds 500 Pelorins, as many as a file can hold</source>
-        <translation>die Datei enthält schon 500 Figuren, so viele, wie sie fassen kann</translation>
-    </message>
-    <message>
         <source>the line of this Pelorin also holds part of the piece set, which removing it would spoil</source>
         <translation>die Zeile dieser Figur enthält auch einen Teil des Teilesatzes, den das Entfernen zerstören würde</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 Pelorins, more than a file can hold</source>
+        <translation>die Datei enthält mehr als %1 Figuren, mehr als sie fassen kann</translation>
+    </message>
+    <message>
+        <source>it already holds %1 Pelorins, as many as a file can hold</source>
+        <translation>die Datei enthält schon %1 Figuren, so viele, wie sie fassen kann</translation>
     </message>
 </context>
 <context>
@@ -428,16 +428,16 @@ Trotzdem anhängen?</translation>
         <translation>der Kopf ist kürzer als 64 Zeilen</translation>
     </message>
     <message>
-        <source>Cannot handle more than 500 Zederoru</source>
-        <translation>Zederoru kann nicht mehr als 500 Figuren verarbeiten</translation>
-    </message>
-    <message>
         <source>Pelorin (%1 of %2)</source>
         <translation>Figur (%1 von %2)</translation>
     </message>
     <message>
         <source>File: %1</source>
         <translation>Datei: %1</translation>
+    </message>
+    <message>
+        <source>Cannot handle more than %1 Zederoru</source>
+        <translation>Zederoru kann nicht mehr als %1 Figuren verarbeiten</translation>
     </message>
 </context>
 <context>

@@ -135,16 +135,16 @@ Enero de 2005</translation>
         <translation>no es un archivo de colección: %1</translation>
     </message>
     <message>
-        <source>it holds more than 500 Pelorins, more than a file can hold</source>
-        <translation>contiene más de 500 figuras, más de las que caben en un archivo</translation>
-    </message>
-    <message>
-        <source>it already holds 500 Pelorins, as many as a file can hold</source>
-        <translation>ya contiene 500 figuras, tantas como caben en un archivo</translation>
-    </message>
-    <message>
         <source>the line of this Pelorin also holds part of the piece set, which removing it would spoil</source>
         <translation>la línea de esta figura también contiene parte del juego de piezas, que quitarla estropearía</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 Pelorins, more than a file can hold</source>
+        <translation>contiene más de %1 figuras, más de las que caben en un archivo</translation>
+    </message>
+    <message>
+        <source>it already holds %1 Pelorins, as many as a file can hold</source>
+        <translation>ya contiene %1 figuras, tantas como caben en un archivo</translation>
     </message>
 </context>
 <context>
@@ -428,16 +428,16 @@ Append anyway ?</source>
         <translation>la cabecera tiene menos de 64 líneas</translation>
     </message>
     <message>
-        <source>Cannot handle more than 500 Zederoru</source>
-        <translation>Zederoru no puede manejar más de 500 figuras</translation>
-    </message>
-    <message>
         <source>Pelorin (%1 of %2)</source>
         <translation>Figura (%1 de %2)</translation>
     </message>
     <message>
         <source>File: %1</source>
         <translation>Archivo: %1</translation>
+    </message>
+    <message>
+        <source>Cannot handle more than %1 Zederoru</source>
+        <translation>Zederoru no puede manejar más de %1 figuras</translation>
     </message>
 </context>
 <context>

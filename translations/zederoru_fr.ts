@@ -135,16 +135,16 @@ Janvier 2005</translation>
         <translation>ce n’est pas un fichier de collection : %1</translation>
     </message>
     <message>
-        <source>it holds more than 500 Pelorins, more than a file can hold</source>
-        <translation>il contient plus de 500 figures, plus qu’un fichier ne peut en contenir</translation>
-    </message>
-    <message>
-        <source>it already holds 500 Pelorins, as many as a file can hold</source>
-        <translation>il contient déjà 500 figures, autant qu’un fichier peut en contenir</translation>
-    </message>
-    <message>
         <source>the line of this Pelorin also holds part of the piece set, which removing it would spoil</source>
         <translation>la ligne de cette figure contient aussi une partie du jeu de pièces, que son retrait abîmerait</translation>
+    </message>
+    <message>
+        <source>it holds more than %1 Pelorins, more than a file can hold</source>
+        <translation>il contient plus de %1 figures, plus qu’un fichier ne peut en contenir</translation>
+    </message>
+    <message>
+        <source>it already holds %1 Pelorins, as many as a file can hold</source>
+        <translation>il contient déjà %1 figures, autant qu’un fichier peut en contenir</translation>
     </message>
 </context>
 <context>
@@ -429,16 +429,16 @@ L’ajouter quand même ?</translation>
         <translation>l’en-tête compte moins de 64 lignes</translation>
     </message>
     <message>
-        <source>Cannot handle more than 500 Zederoru</source>
-        <translation>Zederoru ne peut pas gérer plus de 500 figures</translation>
-    </message>
-    <message>
         <source>Pelorin (%1 of %2)</source>
         <translation>Figure (%1 sur %2)</translation>
     </message>
     <message>
         <source>File: %1</source>
         <translation>Fichier : %1</translation>
+    </message>
+    <message>
+        <source>Cannot handle more than %1 Zederoru</source>
+        <translation>Zederoru ne peut pas gérer plus de %1 figures</translation>
     </message>
 </context>
 <context>
