@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -96,4 +97,10 @@ std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, 
         if (data.size() > maxBytes) // it grew while being read
             return fail(why, tooLarge(data.size(), maxBytes));
     }
+}
+
+QImage readPngImage(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }

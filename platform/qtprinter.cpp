@@ -40,3 +40,8 @@ Printer::Outcome QtPrinter::printToPdf(const QImage& page) {
         return {Outcome::Status::Cancelled, {}};
     return WritePdfPage(page, dialog.selectedFiles().constFirst());
 }
+
+// The print module's factory, which the game looks up when it first prints a page.
+extern "C" Q_DECL_EXPORT Printer* zederoru_make_printer(QWidget* dialogParent) {
+    return new QtPrinter(dialogParent);
+}

@@ -411,6 +411,13 @@ Trotzdem anhängen?</translation>
     </message>
 </context>
 <context>
+    <name>Modules</name>
+    <message>
+        <source>%1 was not found</source>
+        <translation>%1 wurde nicht gefunden</translation>
+    </message>
+</context>
+<context>
     <name>Opening</name>
     <message>
         <source>Pelorin file not opened:</source>
@@ -518,6 +525,10 @@ Trotzdem anhängen?</translation>
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Printing is not available: %1.</source>
+        <translation>Drucken ist nicht möglich: %1.</translation>
     </message>
 </context>
 <context>

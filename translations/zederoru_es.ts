@@ -411,6 +411,13 @@ Append anyway ?</source>
     </message>
 </context>
 <context>
+    <name>Modules</name>
+    <message>
+        <source>%1 was not found</source>
+        <translation>no se encontró %1</translation>
+    </message>
+</context>
+<context>
     <name>Opening</name>
     <message>
         <source>Pelorin file not opened:</source>
@@ -518,6 +525,10 @@ Append anyway ?</source>
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Printing is not available: %1.</source>
+        <translation>No se puede imprimir: %1.</translation>
     </message>
 </context>
 <context>

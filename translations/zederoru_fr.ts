@@ -412,6 +412,13 @@ L’ajouter quand même ?</translation>
     </message>
 </context>
 <context>
+    <name>Modules</name>
+    <message>
+        <source>%1 was not found</source>
+        <translation>%1 est introuvable</translation>
+    </message>
+</context>
+<context>
     <name>Opening</name>
     <message>
         <source>Pelorin file not opened:</source>
@@ -519,6 +526,10 @@ L’ajouter quand même ?</translation>
     <message>
         <source>PDF files (*.pdf)</source>
         <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Printing is not available: %1.</source>
+        <translation>L’impression n’est pas disponible : %1.</translation>
     </message>
 </context>
 <context>
