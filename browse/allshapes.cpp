@@ -21,7 +21,7 @@
 AllShapes::AllShapes(PELORIN1& game, std::function<void(int)> goToFigure, QWidget* parent)
     : QDialog(parent), game_(game), goToFigure_(std::move(goToFigure)),
       page_(TwipsToPixelsX(6015), TwipsToPixelsY(5775), RGB(192, 192, 192)) {
-    setWindowTitle(QStringLiteral("Click to select, right-click to close"));
+    setWindowTitle(tr("Click to select, right-click to close"));
     setFixedSize(page_.width(), page_.height());
     setMouseTracking(true);
 

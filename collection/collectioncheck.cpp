@@ -10,6 +10,7 @@
 #include "puzzle/piecegeometry.h"
 #include "puzzle/silhouette.h"
 
+#include <QCoreApplication>
 #include <QPolygonF>
 
 #include <algorithm>
@@ -48,15 +49,16 @@ constexpr double StepTolerance = 2.0;
 constexpr double MinimumStep = 16.0;
 
 QString wayName(int way) {
-    static const char* const names[8] = {"as it is",
-                                         "turned a quarter",
-                                         "turned half round",
-                                         "turned three quarters",
-                                         "mirrored",
-                                         "mirrored and turned a quarter",
-                                         "mirrored and turned half round",
-                                         "mirrored and turned three quarters"};
-    return QString::fromLatin1(names[way]);
+    static const char* const names[8] = {
+        QT_TRANSLATE_NOOP("CollectionCheck", "as it is"),
+        QT_TRANSLATE_NOOP("CollectionCheck", "turned a quarter"),
+        QT_TRANSLATE_NOOP("CollectionCheck", "turned half round"),
+        QT_TRANSLATE_NOOP("CollectionCheck", "turned three quarters"),
+        QT_TRANSLATE_NOOP("CollectionCheck", "mirrored"),
+        QT_TRANSLATE_NOOP("CollectionCheck", "mirrored and turned a quarter"),
+        QT_TRANSLATE_NOOP("CollectionCheck", "mirrored and turned half round"),
+        QT_TRANSLATE_NOOP("CollectionCheck", "mirrored and turned three quarters")};
+    return QCoreApplication::translate("CollectionCheck", names[way]);
 }
 
 // The square is the piece whose orientations come in pairs that draw the same outline; play
@@ -74,6 +76,8 @@ struct Placed {
 };
 
 class Checker {
+    Q_DECLARE_TR_FUNCTIONS(CollectionCheck)
+
 public:
     explicit Checker(Result& result) : result_(result) {}
 
@@ -133,13 +137,13 @@ int firstDifferentHeaderLine(const FigureFile::PieceSetFields& a,
 
 bool Checker::checkHeader(const QList<QByteArray>& lines, const QByteArray& data) {
     if (lines.size() < FigureFile::HeaderLines) {
-        report(0, QStringLiteral("the header is shorter than 64 lines"));
+        report(0, tr("the header is shorter than 64 lines"));
         return false;
     }
     QString why;
     const std::optional<FigureFile::PieceSetFields> header = FigureFile::parseHeader(data, &why);
     if (!header) {
-        report(0, QStringLiteral("the header cannot be read: %1").arg(why));
+        report(0, tr("the header cannot be read: %1").arg(why));
         return false;
     }
     QString unused;
@@ -147,7 +151,7 @@ bool Checker::checkHeader(const QList<QByteArray>& lines, const QByteArray& data
         FigureFile::parseHeader(DefaultPieceSet(), &unused);
     const int differs = firstDifferentHeaderLine(*header, *standard);
     if (differs > 0)
-        report(differs, QStringLiteral("the header differs from the default piece set"));
+        report(differs, tr("the header differs from the default piece set"));
     set_ = PieceGeometry::pieceSetFrom(*header);
     return true;
 }
@@ -158,19 +162,19 @@ std::optional<Placed> Checker::parse(int line, const QByteArray& text) {
     for (int i = 0; i < FigureFile::RecordFields; ++i) {
         const std::optional<QByteArray> raw = reader.numericField();
         if (!raw) {
-            report(line, QStringLiteral("malformed record: %1 fields, 24 expected").arg(i));
+            report(line, tr("malformed record: %1 fields, 24 expected").arg(i));
             return std::nullopt;
         }
         const std::optional<double> v = parseNumber(*raw);
         if (!v) {
-            report(line, QStringLiteral("malformed record: field %1 \"%2\" is not a number")
+            report(line, tr("malformed record: field %1 \"%2\" is not a number")
                              .arg(i + 1)
                              .arg(QString::fromLatin1(*raw)));
             return std::nullopt;
         }
         if (!fitsInt16(*v) || *v != Int(*v)) {
-            report(line, QStringLiteral("malformed record: field %1 (%2) is not a 16-bit "
-                                        "whole number")
+            report(line, tr("malformed record: field %1 (%2) is not a 16-bit "
+                            "whole number")
                              .arg(i + 1)
                              .arg(*v));
             return std::nullopt;
@@ -181,8 +185,8 @@ std::optional<Placed> Checker::parse(int line, const QByteArray& text) {
     for (std::size_t k = 0; k < 7; ++k) {
         const int o = static_cast<int>(r[3 + 3 * k]);
         if (o < 0 || o > 7) {
-            report(line, QStringLiteral("malformed record: piece %1 has orientation %2, "
-                                        "0 to 7 expected")
+            report(line, tr("malformed record: piece %1 has orientation %2, "
+                            "0 to 7 expected")
                              .arg(k)
                              .arg(o));
             return std::nullopt;
@@ -191,8 +195,7 @@ std::optional<Placed> Checker::parse(int line, const QByteArray& text) {
         figure.origin[k] = QPoint(static_cast<int>(r[4 + 3 * k]), static_cast<int>(r[5 + 3 * k]));
     }
     if (!FigureFile::isFigure(r)) {
-        report(line,
-               QStringLiteral("record number %1 is not above 0, so the game skips it").arg(r[0]));
+        report(line, tr("record number %1 is not above 0, so the game skips it").arg(r[0]));
         return std::nullopt;
     }
     figure.reference = QPoint(static_cast<int>(r[1]), static_cast<int>(r[2]));
@@ -204,7 +207,7 @@ void Checker::checkOverlaps(int line, const std::array<Polygon, 7>& polygons) {
         for (std::size_t b = a + 1; b < 7; ++b) {
             const Polygon common = PieceGeometry::intersection(polygons[a], polygons[b]);
             if (!common.isEmpty() && PieceGeometry::thickness(common) > OverlapTolerance)
-                report(line, QStringLiteral("pieces %1 and %2 overlap by %3 square pixels")
+                report(line, tr("pieces %1 and %2 overlap by %3 square pixels")
                                  .arg(a)
                                  .arg(b)
                                  .arg(PieceGeometry::area(common), 0, 'f', 1));
@@ -279,12 +282,12 @@ void Checker::checkContacts(int line, const std::array<Polygon, 7>& polygons,
     QStringList clusters;
     for (const auto& [first, members] : groups) {
         if (members.size() == 1)
-            report(line, QStringLiteral("piece %1 touches no other piece").arg(first));
+            report(line, tr("piece %1 touches no other piece").arg(first));
         else
             clusters.append(pieceList(members));
     }
     if (clusters.size() > 1)
-        report(line, QStringLiteral("the pieces fall apart into clusters: %1")
+        report(line, tr("the pieces fall apart into clusters: %1")
                          .arg(clusters.join(QStringLiteral(" | "))));
 }
 
@@ -365,24 +368,24 @@ bool Checker::checkSize(int line, const Placed& figure) {
     const int width = box.width() - 1;
     const int height = box.height() - 1;
     if (width > AppendLimit || height > AppendLimit) {
-        report(line, QStringLiteral("the figure is %1 x %2 pixels, wider or taller than the "
-                                    "%3 appending allows")
+        report(line, tr("the figure is %1 x %2 pixels, wider or taller than the "
+                        "%3 appending allows")
                          .arg(width)
                          .arg(height)
                          .arg(AppendLimit));
         return false;
     }
     if (!fitsTargetView(outlines, figure.reference))
-        report(line, QStringLiteral("the figure is %1 x %2 pixels and does not fit the target "
-                                    "view (%3 x %4)")
+        report(line, tr("the figure is %1 x %2 pixels and does not fit the target "
+                        "view (%3 x %4)")
                          .arg(width)
                          .arg(height)
                          .arg(TargetViewWidth)
                          .arg(TargetViewHeight));
     const int percent = coverage(outlines, box);
     if (percent < MinimumDensity)
-        report(line, QStringLiteral("the figure is sparse: it covers %1% of its box, at least "
-                                    "%2% wanted")
+        report(line, tr("the figure is sparse: it covers %1% of its box, at least "
+                        "%2% wanted")
                          .arg(percent)
                          .arg(MinimumDensity));
     return true;
@@ -425,12 +428,12 @@ void Checker::checkDuplicate(int line, const Placed& figure, bool measured) {
         ways = FigureShape::turnsAndMirrors(outlines);
     for (const Earlier& earlier : earlier_) {
         if (earlier.key == key) {
-            report(line, QStringLiteral("the same figure as line %1").arg(earlier.line));
+            report(line, tr("the same figure as line %1").arg(earlier.line));
             return;
         }
         if (Silhouette::sameSilhouette(outlines, earlier.outlines)) {
-            report(line, QStringLiteral("the same silhouette as line %1: each figure accepts "
-                                        "the other's solution")
+            report(line, tr("the same silhouette as line %1: each figure accepts "
+                            "the other's solution")
                              .arg(earlier.line));
             return;
         }
@@ -450,9 +453,9 @@ bool Checker::checkLikeness(int line, const std::array<FigureShape::Sampled, 8>&
             best = percent, bestLine = earlier.line, bestWay = way;
     }
     if (best >= Congruent)
-        report(line, QStringLiteral("the shape of line %1 %2").arg(bestLine).arg(wayName(bestWay)));
+        report(line, tr("the shape of line %1 %2").arg(bestLine).arg(wayName(bestWay)));
     else if (best >= NearlyAlike)
-        report(line, QStringLiteral("nearly the shape of line %1 %2: %3% of the area in common")
+        report(line, tr("nearly the shape of line %1 %2: %3% of the area in common")
                          .arg(bestLine)
                          .arg(wayName(bestWay))
                          .arg(best));
@@ -467,8 +470,7 @@ void Checker::checkSquare(int line, const Placed& figure) {
         return;
     const int reachable =
         set_.diagonal[Square][static_cast<std::size_t>(o)] == set_.diagonal[Square][1] ? 1 : 0;
-    report(line, QStringLiteral("the square (piece %1) has orientation %2, which play never "
-                                "reaches; write %3")
+    report(line, tr("the square (piece %1) has orientation %2, which play never reaches; write %3")
                      .arg(Square)
                      .arg(o)
                      .arg(reachable));
@@ -478,8 +480,7 @@ void Checker::checkSquare(int line, const Placed& figure) {
 void Checker::checkOutline(int line, const Silhouette::Arrangement& outlines) {
     const int hole = FigureShape::holeArea(outlines);
     if (hole > HoleTolerance)
-        report(line,
-               QStringLiteral("the silhouette encloses a hole of %1 square pixels").arg(hole));
+        report(line, tr("the silhouette encloses a hole of %1 square pixels").arg(hole));
     std::vector<double> steps;
     for (const double stretch : FigureShape::outlineStretches(outlines)) {
         if (stretch >= StepTolerance && stretch < MinimumStep)
@@ -488,10 +489,10 @@ void Checker::checkOutline(int line, const Silhouette::Arrangement& outlines) {
     if (steps.empty())
         return;
     const double shortest = *std::min_element(steps.begin(), steps.end());
-    const QString what =
-        steps.size() == 1 ? QStringLiteral("a step of %1 pixels")
-                          : QStringLiteral("%1 steps, the shortest of %2 pixels").arg(steps.size());
-    report(line, QStringLiteral("the outline makes %1, %2 at least wanted")
+    const QString what = steps.size() == 1
+                             ? tr("a step of %1 pixels")
+                             : tr("%1 steps, the shortest of %2 pixels").arg(steps.size());
+    report(line, tr("the outline makes %1, %2 at least wanted")
                      .arg(what.arg(shortest, 0, 'f', 1))
                      .arg(MinimumStep));
 }
@@ -525,9 +526,9 @@ void Checker::run(const QByteArray& data) {
         checkFigure(line, *figure);
     }
     if (result_.figures == 0)
-        report(0, QStringLiteral("the collection holds no figures"));
+        report(0, tr("the collection holds no figures"));
     if (result_.figures > FigureFile::MaxFigures)
-        report(0, QStringLiteral("%1 figures, the game handles at most %2")
+        report(0, tr("%1 figures, the game handles at most %2")
                       .arg(result_.figures)
                       .arg(FigureFile::MaxFigures));
 }
@@ -552,15 +553,18 @@ QStringList reportLines(const QString& name, const Result& result) {
 }
 
 QString summaryLine(const QString& name, const Result& result) {
-    const QString figures = QStringLiteral("%1 figure%2 checked")
-                                .arg(result.figures)
-                                .arg(result.figures == 1 ? "" : "s");
+    const QString figures =
+        (result.figures == 1 ? QCoreApplication::translate("CollectionCheck", "%1 figure checked")
+                             : QCoreApplication::translate("CollectionCheck", "%1 figures checked"))
+            .arg(result.figures);
     if (result.clean())
-        return QStringLiteral("%1: %2, no problems found").arg(name, figures);
-    return QStringLiteral("%1: %2, %3 problem%4 found")
+        return QCoreApplication::translate("CollectionCheck", "%1: %2, no problems found")
+            .arg(name, figures);
+    return (result.findings.size() == 1
+                ? QCoreApplication::translate("CollectionCheck", "%1: %2, %3 problem found")
+                : QCoreApplication::translate("CollectionCheck", "%1: %2, %3 problems found"))
         .arg(name, figures)
-        .arg(result.findings.size())
-        .arg(result.findings.size() == 1 ? "" : "s");
+        .arg(result.findings.size());
 }
 
 } // namespace CollectionCheck

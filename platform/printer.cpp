@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printer.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -26,8 +27,9 @@ QRect FitOnPage(QSize image, QRect page) {
 Printer::Outcome WritePdfPage(const QImage& page, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return failed(QStringLiteral("The page could not be written to %1: %2")
-                          .arg(path, file.errorString()));
+        return failed(
+            QCoreApplication::translate("Printer", "The page could not be written to %1: %2")
+                .arg(path, file.errorString()));
     {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Zederoru"));
@@ -39,13 +41,16 @@ Printer::Outcome WritePdfPage(const QImage& page, const QString& path) {
                                          QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
         QPainter painter;
         if (!painter.begin(&writer))
-            return failed(QStringLiteral("The page could not be written to %1.").arg(path));
+            return failed(
+                QCoreApplication::translate("Printer", "The page could not be written to %1.")
+                    .arg(path));
         const QRect target = FitOnPage(page.size(), painter.viewport());
         painter.drawImage(target, page);
         painter.end();
     }
     if (!file.commit())
-        return failed(QStringLiteral("The page could not be written to %1: %2")
-                          .arg(path, file.errorString()));
+        return failed(
+            QCoreApplication::translate("Printer", "The page could not be written to %1: %2")
+                .arg(path, file.errorString()));
     return {};
 }

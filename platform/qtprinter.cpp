@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtprinter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QPainter>
@@ -17,7 +18,8 @@ Printer::Outcome QtPrinter::PrintPage(const QImage& page) {
                                                             : QPageLayout::Portrait);
     QPainter painter;
     const QString refused =
-        QStringLiteral("The printer %1 did not accept the page.").arg(info.printerName());
+        QCoreApplication::translate("Printer", "The printer %1 did not accept the page.")
+            .arg(info.printerName());
     if (!painter.begin(&printer))
         return {Outcome::Status::Failed, refused};
     painter.drawImage(FitOnPage(page.size(), painter.viewport()), page);
@@ -27,12 +29,19 @@ Printer::Outcome QtPrinter::PrintPage(const QImage& page) {
 }
 
 Printer::Outcome QtPrinter::printToPdf(const QImage& page) {
-    QFileDialog dialog(dialogParent_, QStringLiteral("No printer found - save the page as PDF"),
-                       QDir::home().filePath(QStringLiteral("Zederoru page.pdf")),
-                       QStringLiteral("PDF files (*.pdf)"));
+    QFileDialog dialog(
+        dialogParent_,
+        QCoreApplication::translate("Printer", "No printer found - save the page as PDF"),
+        QDir::home().filePath(QCoreApplication::translate("Printer", "Zederoru page.pdf")),
+        QCoreApplication::translate("Printer", "PDF files (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {Outcome::Status::Cancelled, {}};
     return WritePdfPage(page, dialog.selectedFiles().constFirst());
+}
+
+// The print module's factory, which the game looks up when it first prints a page.
+extern "C" Q_DECL_EXPORT Printer* zederoru_make_printer(QWidget* dialogParent) {
+    return new QtPrinter(dialogParent);
 }

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QImage>
 #include <QObject>
+#include <QPainter>
 #include <QPoint>
 #include <QRect>
 
@@ -41,8 +42,16 @@ public:
     void Cls();
     ColourValue Point(int x, int y) const;
 
-    // Makes what was drawn visible (the widget showing the surface repaints).
-    void Refresh() { emit refreshed(); }
+    // Until Unclip, drawing changes no pixel outside this rectangle; a polygon wholly outside
+    // it is not drawn at all.
+    void ClipTo(const QRect& rect) { clip_ = rect & image_.rect(); }
+    void Unclip() { clip_ = image_.rect(); }
+
+    // The rectangle that drawing touched since the last refresh (empty when nothing was).
+    QRect Dirty() const { return dirty_; }
+    // Makes what was drawn visible: the widget showing the surface repaints the dirty
+    // rectangle only.
+    void Refresh();
 
     bool Enabled() const { return enabled_; }
     void setEnabled(bool on);
@@ -50,13 +59,19 @@ public:
     void setVisible(bool on);
 
 signals:
-    void refreshed();
+    void refreshed(const QRect& dirty);
     void enabledChanged(bool enabled);
     void visibleChanged(bool visible);
 
 private:
+    // A painter on the image with the clip applied, or none when the rectangle drawn on lies
+    // wholly outside the clip; marks the visible part of the rectangle dirty.
+    bool paintable(const QRect& touched, QPainter& painter);
+
     QImage image_;
     ColourValue background_;
+    QRect clip_;
+    QRect dirty_;
     bool enabled_ = true;
     bool visible_ = true;
 };

@@ -7,6 +7,7 @@ fail=0
 expect_files() {
     local prefix="$1" bindir="$2" file
     for file in "$bindir/zederoru" share/zederoru/PELORIN.pel share/zederoru/Zederoru.htm \
+        share/zederoru/Zederoru.{de,es,fr}.htm \
         share/applications/org.zederoru.zederoru.desktop \
         share/metainfo/org.zederoru.zederoru.metainfo.xml \
         share/mime/packages/org.zederoru.zederoru.xml \
@@ -15,6 +16,12 @@ expect_files() {
         [ -e "$prefix/$file" ] || { echo "missing: $file"; fail=1; }
     done
     compgen -G "$prefix/share/man/man6/zederoru.6*" >/dev/null || { echo "missing: manual page"; fail=1; }
+    # The back-ends loaded on first use, in the game's own folder of the library folder.
+    for file in zederoru_sound.so zederoru_print.so; do
+        compgen -G "$prefix/lib*/zederoru/$file" >/dev/null ||
+            compgen -G "$prefix/lib*/*/zederoru/$file" >/dev/null ||
+            { echo "missing: module $file"; fail=1; }
+    done
     [ -e "$prefix/share/zederoru/icons" ] && { echo "icons belong in the resource, not in share"; fail=1; }
     return 0
 }
