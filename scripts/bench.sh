@@ -1,7 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the benchmarks (Release) into build-bench/ (or $BENCH_DIR) and prints each case's
-# median time beside its budget.
+# median time beside its budget. Then, measured from outside the process under a private X
+# server, the game beside a bare Qt window (bench/barewindow.cpp): time to the first window and
+# resident memory as ratios, and the CPU of one drag step, each beside its goal. The outside
+# measuring tools (startup_cost.py, drag_cost.py) are taken from $ZEDERORU_BENCH_TOOLS, by
+# default ../shared/tools beside the checkout; without them that part is skipped.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -45,4 +49,32 @@ for entry in "${budgets[@]}"; do
     [ "$verdict" = ok ] || status=1
     printf '%-24s %12s %12s  %s\n' "$name" "$micros" "$budget" "$verdict"
 done
+
+tools="${ZEDERORU_BENCH_TOOLS:-../shared/tools}"
+if [ ! -f "$tools/startup_cost.py" ] || [ ! -f "$tools/drag_cost.py" ]; then
+    echo "No outside measuring tools in $tools: start-up and drag not measured"
+    exit $status
+fi
+cmake --build "$build" -j2 --target zederoru barewindow zederoru_data
+unset QT_QPA_PLATFORM
+startup=$(python3 "$tools/startup_cost.py" "${STARTUP_RUNS:-9}" \
+    bare="$build/bench/barewindow" game="$build/zederoru")
+# The board's top-left corner lies on piece 0 at home in the default collection.
+drag=$(DRAG_WINDOW='^File:' python3 "$tools/drag_cost.py" "${DRAG_RUNS:-3}" 300 \
+    game=60,60,"$build/zederoru")
+echo "$startup"
+echo "$drag"
+# field after "median" in a tool's line for the program: time, RSS, drag
+median() { awk -v n="$1" -v k="$2" '$1 == n { for (i = 1; i < NF; i++) if ($i == "median") { c++; if (c == k) print $(i + 1) } }'; }
+goal() { # what, value, goal, unit
+    verdict=$(awk -v v="$2" -v g="$3" 'BEGIN { print (v != "" && v <= g) ? "ok" : "OVER" }')
+    [ "$verdict" = ok ] || status=1
+    printf '%-24s %12s %12s  %s\n' "$1" "$2" "$3" "$verdict"
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a != "" && b > 0) printf "%.2f", a / b }'; }
+printf '%-24s %12s %12s\n' measure value goal
+goal "start-up time / bare" "$(ratio "$(median game 1 <<<"$startup")" \
+    "$(median bare 1 <<<"$startup")")" 1.15
+goal "RSS / bare" "$(ratio "$(median game 2 <<<"$startup")" "$(median bare 2 <<<"$startup")")" 1.15
+goal "drag step CPU µs" "$(median game 1 <<<"$drag")" 150
 exit $status
