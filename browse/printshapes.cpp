@@ -3,6 +3,7 @@
 
 #include "figurepage.h"
 #include "pagescroll.h"
+#include "platform/canvas.h"
 #include "platform/surfacewidget.h"
 #include "platform/twips.h"
 #include "printpage.h"
@@ -64,7 +65,9 @@ void PrintShapes::ViewFirstPage() {
 }
 
 void PrintShapes::DrawPrintPage() {
-    DrawPage(game_, PrintGrid, game_.FirstShown, PrintStyle(ShowSolution == 1), page_);
+    drawnFirst_ = game_.FirstShown;
+    drawnStyle_ = PrintStyle(ShowSolution == 1);
+    DrawPage(game_, PrintGrid, drawnFirst_, drawnStyle_, page_);
     page_.Refresh();
 }
 
@@ -102,8 +105,13 @@ void PrintShapes::ShowShapex_Click() {
     DrawPrintPage();
 }
 
+// The printer gets the page drawn anew at its own resolution, as the window shows it.
 void PrintShapes::Printx_Click() {
-    PrintThisPage(messages_, printer_, page_.image());
+    const QSize size(page_.width(), page_.height());
+    PrintThisPage(messages_, printer_, size, [this, size](QPainter& painter) {
+        Canvas canvas(painter, size, page_.BackColor(), page_.Font);
+        DrawPage(game_, PrintGrid, drawnFirst_, drawnStyle_, canvas);
+    });
 }
 
 void PrintShapes::keyPressEvent(QKeyEvent* event) {

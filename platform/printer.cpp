@@ -10,7 +10,7 @@
 namespace {
 
 Printer::Outcome failed(const QString& reason) {
-    return {Printer::Outcome::Status::Failed, reason};
+    return {Printer::Outcome::Status::Failed, reason, {}};
 }
 
 } // namespace
@@ -23,7 +23,13 @@ QRect FitOnPage(QSize image, QRect page) {
     return QRect(page.topLeft() + offset, fitted);
 }
 
-Printer::Outcome WritePdfPage(const QImage& page, const QString& path) {
+void DrawFitted(QPainter& painter, QSize page, const Printer::PageDrawing& draw) {
+    painter.setViewport(FitOnPage(page, painter.viewport()));
+    painter.setWindow(QRect(QPoint(0, 0), page));
+    draw(painter);
+}
+
+Printer::Outcome WritePdfPage(QSize page, const Printer::PageDrawing& draw, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failed(QStringLiteral("The page could not be written to %1: %2")
@@ -32,7 +38,7 @@ Printer::Outcome WritePdfPage(const QImage& page, const QString& path) {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Zederoru"));
         writer.setTitle(QStringLiteral("Zederoru"));
-        writer.setResolution(300);
+        writer.setResolution(1200);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
                                          page.width() > page.height() ? QPageLayout::Landscape
                                                                       : QPageLayout::Portrait,
@@ -40,12 +46,11 @@ Printer::Outcome WritePdfPage(const QImage& page, const QString& path) {
         QPainter painter;
         if (!painter.begin(&writer))
             return failed(QStringLiteral("The page could not be written to %1.").arg(path));
-        const QRect target = FitOnPage(page.size(), painter.viewport());
-        painter.drawImage(target, page);
+        DrawFitted(painter, page, draw);
         painter.end();
     }
     if (!file.commit())
         return failed(QStringLiteral("The page could not be written to %1: %2")
                           .arg(path, file.errorString()));
-    return {};
+    return {Printer::Outcome::Status::Printed, {}, path};
 }
