@@ -19,4 +19,6 @@ protected:
 
 private:
     void navigate(const QString& path);
+    QSize pageSize();
+    static QSize browserMargin();
 };
