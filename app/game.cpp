@@ -17,9 +17,12 @@ int targetHeight(double twipsY) {
 } // namespace
 
 Game::Game(MessageBoxes& messages, SoundCommands& sound, double twipsX, double twipsY)
-    : board(350, 390, BoardBackColour), hitMap(350, 390, HitMapBackColour),
-      targetCanvas(targetWidth(twipsX), targetHeight(twipsY), TargetBackColour),
-      targetView(targetWidth(twipsX), targetHeight(twipsY), TargetBackColour),
+    : board(350, 390, BoardBackColour, nullptr, Surface::Kind::Smooth),
+      hitMap(350, 390, HitMapBackColour),
+      targetCanvas(targetWidth(twipsX), targetHeight(twipsY), TargetBackColour, nullptr,
+                   Surface::Kind::Smooth),
+      targetView(targetWidth(twipsX), targetHeight(twipsY), TargetBackColour, nullptr,
+                 Surface::Kind::Smooth),
       pelorin({board, hitMap, targetCanvas, targetView}, messages, sound) {
     pelorin.TwipsX = twipsX;
     pelorin.TwipsY = twipsY;

@@ -19,7 +19,8 @@
 
 PrintShapes::PrintShapes(PELORIN1& game, MessageBoxes& messages, Printer& printer, QWidget* parent)
     : QDialog(parent), game_(game), messages_(messages), printer_(printer),
-      page_(TwipsToPixelsX(11115), TwipsToPixelsY(8685), QBColor(15)) {
+      page_(TwipsToPixelsX(11115), TwipsToPixelsY(8685), QBColor(15), nullptr,
+            Surface::Kind::Smooth) {
     setWindowTitle(QStringLiteral("Print Shapes"));
     page_.Font = font();
 
