@@ -5,20 +5,20 @@
 
 namespace {
 
-// The target pictures are 3680 x 4152 twips.
 int targetWidth(double twipsX) {
-    return CLng(3680 / twipsX);
+    return CLng(Measures::TargetWidthTwips / twipsX);
 }
 
 int targetHeight(double twipsY) {
-    return CLng(4152 / twipsY);
+    return CLng(Measures::TargetHeightTwips / twipsY);
 }
 
 } // namespace
 
 Game::Game(MessageBoxes& messages, SoundCommands& sound, double twipsX, double twipsY)
-    : board(350, 390, BoardBackColour, nullptr, Surface::Kind::Smooth),
-      hitMap(350, 390, HitMapBackColour),
+    : board(Measures::BoardWidth, Measures::BoardHeight, BoardBackColour, nullptr,
+            Surface::Kind::Smooth),
+      hitMap(Measures::BoardWidth, Measures::BoardHeight, HitMapBackColour),
       targetCanvas(targetWidth(twipsX), targetHeight(twipsY), TargetBackColour, nullptr,
                    Surface::Kind::Smooth),
       targetView(targetWidth(twipsX), targetHeight(twipsY), TargetBackColour, nullptr,

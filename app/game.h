@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/surface.h"
+#include "puzzle/measures.h"
 #include "puzzle/pelorin1.h"
 
 // Everything one run of the game holds: the four drawing surfaces and the puzzle state that
@@ -9,7 +10,7 @@
 struct Game {
     Game(MessageBoxes& messages, SoundCommands& sound, double twipsX, double twipsY);
 
-    static constexpr ColourValue BoardBackColour = RGB(226, 218, 196);
+    static constexpr ColourValue BoardBackColour = Measures::BoardBackColour;
     static constexpr ColourValue HitMapBackColour = RGB(255, 255, 255);
     static constexpr ColourValue TargetBackColour = RGB(250, 248, 242);
 

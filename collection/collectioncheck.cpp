@@ -206,8 +206,7 @@ void Checker::checkContacts(int line, const std::array<Polygon, 7>& polygons) {
 // The coverage of the box as appending measures it: the arrangement drawn as a silhouette,
 // the box outlined on top, every pixel inside the box that is not background counted.
 int coverage(const std::array<std::array<QPoint, 5>, 7>& outlines, const QRect& box) {
-    constexpr ColourValue background = RGB(226, 218, 196);
-    Surface board(box.width() + 2, box.height() + 2, background);
+    Surface board(box.width() + 2, box.height() + 2, Measures::BoardBackColour);
     board.FillStyle_ = Surface::FillStyle::Solid;
     board.FillColor = 0;
     board.ForeColor = 0;
@@ -223,7 +222,7 @@ int coverage(const std::array<std::array<QPoint, 5>, 7>& outlines, const QRect& 
     std::int64_t empty = 0;
     for (int x = 1; x <= box.width(); ++x) {
         for (int y = 1; y <= box.height(); ++y)
-            (board.Point(x, y) == background ? empty : covered) += 1;
+            (board.Point(x, y) == Measures::BoardBackColour ? empty : covered) += 1;
     }
     return static_cast<int>(
         Int(100.0 * static_cast<double>(covered) / static_cast<double>(covered + empty + 1)));

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "puzzle/measures.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -10,12 +12,9 @@
 // play, per record with its line number.
 namespace CollectionCheck {
 
-// The figure as the target view shows it must fit the 3500 x 3600 twips drawn there; with
-// the drawing offsets of the target that leaves 228 x 226 pixels.
-constexpr int TargetViewWidth = 228;
-constexpr int TargetViewHeight = 226;
-// Appending refuses anything wider or taller.
-constexpr int AppendLimit = 320;
+constexpr int TargetViewWidth = Measures::TargetViewWidth;
+constexpr int TargetViewHeight = Measures::TargetViewHeight;
+constexpr int AppendLimit = Measures::AppendLimit;
 // Appending calls an arrangement sparse below this coverage of its bounding box.
 constexpr int MinimumDensity = 20;
 

@@ -80,8 +80,10 @@ QString notACollection(const QByteArray& data) {
 
 QString fullReason(int figures) {
     if (figures > FigureFile::MaxFigures)
-        return QStringLiteral("it holds more than 500 Pelorins, more than a file can hold");
-    return QStringLiteral("it already holds 500 Pelorins, as many as a file can hold");
+        return QStringLiteral("it holds more than %1 Pelorins, more than a file can hold")
+            .arg(FigureFile::MaxFigures);
+    return QStringLiteral("it already holds %1 Pelorins, as many as a file can hold")
+        .arg(FigureFile::MaxFigures);
 }
 
 std::optional<QByteArray> withRecord(const QByteArray& data,

@@ -4,6 +4,7 @@
 #include "collectionfile.h"
 
 #include "platform/safewrite.h"
+#include "puzzle/measures.h"
 #include "puzzle/numbers.h"
 #include "puzzle/pelorin1.h"
 
@@ -165,7 +166,8 @@ void AppendFigure(PELORIN1& game) {
     if (collectionFull(game, game.FigureCount))
         return;
     const Box box = boundingBox(game);
-    if (box.BoxRight - box.BoxLeft > 320 || box.BoxBottom - box.BoxTop > 320) {
+    if (box.BoxRight - box.BoxLeft > Measures::AppendLimit ||
+        box.BoxBottom - box.BoxTop > Measures::AppendLimit) {
         game.messages.MsgBox({QStringLiteral("Pelorin is too wide or too tall")});
         abandon(game);
         return;

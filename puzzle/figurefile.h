@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "measures.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -15,7 +17,7 @@ namespace FigureFile {
 constexpr int HeaderLines = 64;
 constexpr int RecordFields = 24;
 constexpr int HeaderFields = 7 * 2 + 56 * 18;
-constexpr int MaxFigures = 500;
+constexpr int MaxFigures = Measures::MaxFigures;
 // No collection comes near this: 500 figures of the widest numbers take under 100 KB. The
 // readers refuse anything larger, so that a wrong file cannot hold the game or its memory.
 constexpr qint64 MaxFileBytes = 1024 * 1024;

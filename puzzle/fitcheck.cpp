@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "measures.h"
 #include "numbers.h"
 #include "pelorin1.h"
 
@@ -54,7 +55,8 @@ bool PELORIN1::InPlace(int piece, int slot, int f, const PerPiece<double>& rx,
                        const PerPiece<std::int16_t>& ry) const {
     const auto n = static_cast<std::size_t>(piece);
     const auto s = static_cast<std::size_t>(slot);
-    return std::abs(rx[n] - FigX[f][s]) <= 15 && std::abs(ry[n] - FigY[f][s]) <= 15 &&
+    return std::abs(rx[n] - FigX[f][s]) <= Measures::FitTolerance &&
+           std::abs(ry[n] - FigY[f][s]) <= Measures::FitTolerance &&
            sameOutline(piece, PieceOrient[n], slot, FigOrient[f][s]);
 }
 

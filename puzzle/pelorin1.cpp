@@ -72,7 +72,8 @@ PELORIN1::LoadResult PELORIN1::LoadFigures(QString* error) {
         return LoadResult::BadHeader;
     }
     if (readError == FigureFile::ReadError::TooMany) {
-        messages.MsgBox({QStringLiteral("Cannot handle more than 500 Zederoru")});
+        messages.MsgBox(
+            {QStringLiteral("Cannot handle more than %1 Zederoru").arg(Measures::MaxFigures)});
         return LoadResult::TooMany;
     }
     FigureCount = 0;

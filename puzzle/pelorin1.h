@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "measures.h"
 #include "platform/colour.h"
 #include "platform/messages.h"
 #include "platform/sound.h"
@@ -23,7 +24,7 @@ class PELORIN1 : public QObject {
 public:
     static constexpr int Pieces = 7;
     static constexpr int Orients = 8;
-    static constexpr int MaxFigures = 500;
+    static constexpr int MaxFigures = Measures::MaxFigures;
 
     struct Surfaces {
         Surface& board;        // Picture1: the visible play area
