@@ -128,8 +128,21 @@ bool FormMain::boardMouse(QEvent* event) {
         pointer_.Release(ButtonCode(e->button()), shift, x, y);
     else
         pointer_.Press(ButtonCode(e->button()), shift, x, y);
-    Picture1->update(); // a click chooses the keyboard piece without drawing
+    updateKeyMark(); // a click chooses the keyboard piece without drawing
     return true;
+}
+
+// The keyboard piece's mark is painted over the board: repaint where it was and where it is.
+void FormMain::updateKeyMark() {
+    const std::optional<std::array<QPoint, 4>> mark = KeyPieceMark(game_);
+    QRect now;
+    if (mark)
+        for (const QPoint& corner : *mark)
+            now |= QRect(corner, QSize(1, 1));
+    now.adjust(-1, -1, 1, 1);
+    if (now != keyMarkShown_)
+        Picture1->update(now | keyMarkShown_);
+    keyMarkShown_ = now;
 }
 
 bool FormMain::boardWheel(QEvent* event) {

@@ -38,10 +38,12 @@ protected:
 private:
     void layOut();
     bool boardMouse(QEvent* event);
+    void updateKeyMark();
     bool boardWheel(QEvent* event);
     bool boardKey(QEvent* event);
 
     PELORIN1& game_;
     PointerPlay pointer_;
     BoardHint hint_;
+    QRect keyMarkShown_;
 };

@@ -6,7 +6,7 @@
 #include "browse/printshapes.h"
 #include "panel/form1.h"
 #include "platform/qtfiledialogs.h"
-#include "platform/qtprinter.h"
+#include "platform/moduleprinter.h"
 
 struct Game;
 struct Settings;
@@ -25,7 +25,7 @@ public:
     FormMain main;
     Form1 panel;
     AllShapes allShapes;
-    QtPrinter printer;
+    ModulePrinter printer;
     PrintShapes printShapes;
     QtFileDialogs dialogs;
 

@@ -4,8 +4,9 @@
 #include "app/gamewindows.h"
 #include "app/programfolder.h"
 #include "app/startup.h"
+#include "platform/files.h"
+#include "platform/modulesound.h"
 #include "platform/qtmessageboxes.h"
-#include "platform/qtsound.h"
 #include "platform/twips.h"
 
 #include <QApplication>
@@ -17,7 +18,7 @@ namespace {
 
 int play(const CommandLine& command) {
     QtMessageBoxes messages;
-    QtSoundCommands sound;
+    ModuleSound sound;
     Game game(messages, sound, TwipsPerPixelX(), TwipsPerPixelY());
     game.pelorin.Solved.setFile(SolvedFiguresFile());
     const QString asked =
@@ -47,8 +48,11 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Zederoru"));
     QApplication::setApplicationVersion(QStringLiteral(ZEDERORU_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.zederoru.zederoru"));
-    QApplication::setWindowIcon(
-        QIcon::fromTheme(QStringLiteral("org.zederoru.zederoru"),
-                         QIcon(QStringLiteral(":/app/org.zederoru.zederoru.svg"))));
+    // From the resource, not the icon theme: the theme's scalable icon would load SVG support.
+    QIcon icon;
+    for (const char* size : {"32x32", "64x64", "128x128"})
+        icon.addPixmap(QPixmap::fromImage(readPngImage(
+            QStringLiteral(":/app/%1/org.zederoru.zederoru.png").arg(QLatin1String(size)))));
+    QApplication::setWindowIcon(icon);
     return play(command);
 }

@@ -96,7 +96,7 @@ void Form1::makeButtons() {
     std::array<int, 4> placed{};
     for (const ButtonPlace& b : Buttons) {
         const int k = placed[static_cast<std::size_t>(b.frame)]++;
-        const QString icon = QStringLiteral(":/icons/%1.svg").arg(QLatin1String(b.icon));
+        const QString icon = QStringLiteral(":/icons/%1.png").arg(QLatin1String(b.icon));
         auto* button = new Bevelbox(b.index, icon, QString::fromLatin1(b.toolTip),
                                     MFrame[static_cast<std::size_t>(b.frame)]);
         button->setObjectName(QStringLiteral("MenuButx%1").arg(b.index));

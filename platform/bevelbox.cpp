@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bevelbox.h"
 
+#include "files.h"
+
 #include <QEvent>
+#include <QImage>
 #include <QPainter>
-#include <QSvgRenderer>
 
 Bevelbox::Bevelbox(int index, const QString& iconFile, const QString& toolTip, QWidget* parent)
     : QAbstractButton(parent),
       index_(index), borders_{palette().color(QPalette::Light), palette().color(QPalette::Light),
                               palette().color(QPalette::Dark), palette().color(QPalette::Dark)},
-      renderer_(new QSvgRenderer(iconFile, this)) {
+      iconFile_(iconFile) {
     setIconSize(QSize(24, 24));
     setToolTip(toolTip);
     // The board keeps the keyboard: a click on the panel must not move focus here.
@@ -72,15 +74,17 @@ void Bevelbox::paintEvent(QPaintEvent*) {
     painter.drawPixmap(iconRect, iconFor(std::max<qreal>(1, painter.deviceTransform().m11())));
 }
 
-// Rendered from the vector art for the device's pixel ratio, so the icon stays crisp. A QIcon
-// would not do: the first one made in a run falls back to a blown-up raster image.
+// The icons were drawn from their vector art at one and at two device pixels a pixel when
+// the game was built; any other ratio scales the finer one.
 const QPixmap& Bevelbox::iconFor(qreal pixelRatio) {
     if (icon_.isNull() || icon_.devicePixelRatio() != pixelRatio) {
-        QImage image(iconSize() * pixelRatio, QImage::Format_ARGB32_Premultiplied);
-        image.fill(Qt::transparent);
-        QPainter painter(&image);
-        renderer_->render(&painter);
-        painter.end();
+        QString file = iconFile_;
+        if (pixelRatio > 1)
+            file.insert(file.lastIndexOf(QLatin1Char('.')), QLatin1String("@2x"));
+        QImage image = readPngImage(file);
+        const QSize size = iconSize() * pixelRatio;
+        if (image.size() != size)
+            image = image.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
         icon_ = QPixmap::fromImage(image);
         icon_.setDevicePixelRatio(pixelRatio);
     }

@@ -5,9 +5,8 @@
 #include <QColor>
 #include <QPixmap>
 
-class QSvgRenderer;
-
-// A bevelled icon button of the panel. It shows an icon drawn from an SVG file and no caption; its
+// A bevelled icon button of the panel. It shows an icon from a PNG file (with a twice as fine
+// "@2x" version beside it, for screens of two device pixels a pixel) and no caption; its
 // tool tip is both the player's hint and the name assistive technology reads out. It stays raised
 // until ShowPressed holds it down, and reports a click with its index in its button array.
 class Bevelbox : public QAbstractButton {
@@ -48,6 +47,6 @@ private:
     int index_;
     bool shownPressed_ = false;
     Borders borders_;
-    QSvgRenderer* renderer_;
-    QPixmap icon_; // rendered for the pixel ratio last painted at
+    QString iconFile_;
+    QPixmap icon_; // for the pixel ratio last painted at
 };

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -94,4 +95,10 @@ std::optional<QByteArray> readRegularFile(const QString& path, qint64 maxBytes, 
         if (data.size() > maxBytes) // it grew while being read
             return fail(why, tooLarge(data.size(), maxBytes));
     }
+}
+
+QImage readPngImage(const QString& path) {
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -22,3 +23,7 @@ QString notRegularFile(unsigned mode);
 
 // The text of a system error number, as the system says it.
 QString systemError(int errnum);
+
+// A PNG image (of the game's resources); null when unreadable. Only the PNG reader built into
+// Qt reads it: no image format plugin is loaded to look at it.
+QImage readPngImage(const QString& path);

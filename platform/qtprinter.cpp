@@ -36,3 +36,8 @@ Printer::Outcome QtPrinter::printToPdf(QSize page, const PageDrawing& draw) {
         return {Outcome::Status::Cancelled, {}, {}};
     return WritePdfPage(page, draw, dialog.selectedFiles().constFirst());
 }
+
+// The print module's factory, which the game looks up when it first prints a page.
+extern "C" Q_DECL_EXPORT Printer* zederoru_make_printer(QWidget* dialogParent) {
+    return new QtPrinter(dialogParent);
+}

@@ -41,3 +41,8 @@ void QtSoundCommands::stopAll() {
     }
     effects_.clear();
 }
+
+// The sound module's factory, which the game looks up when it first plays a sound.
+extern "C" Q_DECL_EXPORT SoundCommands* zederoru_make_sound() {
+    return new QtSoundCommands;
+}

@@ -3,10 +3,26 @@
 
 #include <QFontMetrics>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
+
+// The bounding rectangle of the points, one pixel wider all round: a one-pixel outline may
+// reach a pixel past the corner points.
+QRect reach(const QPoint* points, int count) {
+    if (count <= 0)
+        return {};
+    int left = points[0].x(), right = left, top = points[0].y(), bottom = top;
+    for (int i = 1; i < count; ++i) {
+        left = std::min(left, points[i].x());
+        right = std::max(right, points[i].x());
+        top = std::min(top, points[i].y());
+        bottom = std::max(bottom, points[i].y());
+    }
+    return QRect(QPoint(left - 1, top - 1), QPoint(right + 1, bottom + 1));
+}
 
 qreal primaryScreenRatio() {
     const QScreen* screen = QGuiApplication::primaryScreen();
@@ -17,18 +33,11 @@ qreal primaryScreenRatio() {
 // two clearings; beyond it the picture is scaled instead.
 constexpr std::size_t MaxScreenSteps = 100000;
 
-// On the screen picture lines are one logical pixel wide at every ratio, centred on the
-// pixels the exact drawing sets, so both pictures agree but for the blended edges.
-void prepareScreenPainter(QPainter& p) {
-    p.setRenderHint(QPainter::Antialiasing, true);
-    p.translate(0.5, 0.5);
-}
-
 } // namespace
 
 Surface::Surface(int width, int height, ColourValue background, QObject* parent, Kind kind)
     : QObject(parent), image_(width, height, QImage::Format_RGB32), kind_(kind),
-      background_(background) {
+      background_(background), clip_(image_.rect()) {
     if (kind_ == Kind::Smooth)
         setDevicePixelRatio(primaryScreenRatio());
     Cls();
@@ -40,7 +49,19 @@ void Surface::setDevicePixelRatio(qreal ratio) {
     screen_ = QImage(image_.size() * ratio, QImage::Format_RGB32);
     screen_.setDevicePixelRatio(ratio);
     redrawScreen();
-    emit refreshed();
+    emit refreshed(image_.rect());
+}
+
+// On the screen picture lines are one logical pixel wide at every ratio, centred on the
+// pixels the exact drawing sets, so both pictures agree but for the blended edges.
+void Surface::drawOnScreen(QPainter& painter, const KeptStep& kept) const {
+    painter.save();
+    if (kept.clip != image_.rect())
+        painter.setClipRect(kept.clip);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.translate(0.5, 0.5);
+    kept.step(painter);
+    painter.restore();
 }
 
 void Surface::redrawScreen() {
@@ -49,30 +70,38 @@ void Surface::redrawScreen() {
         p.drawImage(QRectF(QPointF(0, 0), QSizeF(image_.size())), image_);
         return;
     }
-    p.fillRect(QRect(QPoint(0, 0), image_.size()), toQColor(background_));
-    prepareScreenPainter(p);
-    for (const ScreenStep& step : steps_) {
-        p.save();
-        step(p);
-        p.restore();
-    }
+    p.fillRect(image_.rect(), toQColor(background_));
+    for (const KeptStep& kept : steps_)
+        drawOnScreen(p, kept);
 }
 
 void Surface::onScreen(ScreenStep step) {
     if (kind_ != Kind::Smooth)
         return;
+    KeptStep kept{clip_, std::move(step)};
     QPainter p(&screen_);
-    prepareScreenPainter(p);
-    step(p);
+    drawOnScreen(p, kept);
     if (steps_.size() < MaxScreenSteps)
-        steps_.push_back(std::move(step));
+        steps_.push_back(std::move(kept));
+}
+
+bool Surface::paintable(const QRect& touched, QPainter& painter) {
+    const QRect visible = touched & clip_;
+    if (visible.isEmpty())
+        return false;
+    dirty_ |= visible;
+    painter.begin(&image_);
+    if (clip_ != image_.rect())
+        painter.setClipRect(clip_);
+    return true;
 }
 
 void Surface::Polygon(const QPoint* points, int count) {
+    QPainter p;
+    if (!paintable(reach(points, count), p))
+        return;
     const QColor outline = toQColor(ForeColor);
     const QBrush fill = FillStyle_ == FillStyle::Solid ? QBrush(toQColor(FillColor)) : Qt::NoBrush;
-    QPainter p(&image_);
-    p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(outline, 0));
     p.setBrush(fill);
     p.drawPolygon(points, count);
@@ -91,22 +120,26 @@ void Surface::Polygon(const QPoint* points, int count) {
 }
 
 void Surface::Rectangle(int x1, int y1, int x2, int y2, ColourValue colour) {
-    const QRect rect = QRect(QPoint(x1, y1), QPoint(x2, y2)).normalized();
-    QPainter p(&image_);
-    p.setRenderHint(QPainter::Antialiasing, false);
+    // Not QRect::normalized, which drops a row and a column of corners given right to left.
+    const QRect box(QPoint(std::min(x1, x2), std::min(y1, y2)),
+                    QPoint(std::max(x1, x2), std::max(y1, y2)));
+    QPainter p;
+    if (!paintable(box, p))
+        return;
     p.setPen(QPen(toQColor(colour), 0));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(rect.adjusted(0, 0, -1, -1));
+    p.drawRect(box.adjusted(0, 0, -1, -1));
     p.end();
-    onScreen([line = toQColor(colour), rect](QPainter& s) {
+    onScreen([line = toQColor(colour), box](QPainter& s) {
         s.setPen(QPen(line, 1));
         s.setBrush(Qt::NoBrush);
-        s.drawRect(QRectF(QPointF(rect.topLeft()), QPointF(rect.bottomRight())));
+        s.drawRect(QRectF(QPointF(box.topLeft()), QPointF(box.bottomRight())));
     });
 }
 
 void Surface::CopyFrom(const Surface& source, const QRect& sourceRect, QPoint dest) {
-    QPainter p(&image_);
+    QPainter p;
+    if (!paintable(QRect(dest, (sourceRect & source.image_.rect()).size()), p))
+        return;
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(dest, source.image_, sourceRect);
     p.end();
@@ -121,11 +154,15 @@ void Surface::CopyFrom(const Surface& source, const QRect& sourceRect, QPoint de
 }
 
 void Surface::Print(int x, int y, const QString& text) {
+    const QFontMetrics metrics(Font);
+    const QRect touched = metrics.boundingRect(text).translated(x, y + metrics.ascent());
+    QPainter p;
+    if (!paintable(touched.adjusted(-2, -2, 2, 2), p))
+        return;
     const QColor colour = toQColor(ForeColor);
-    QPainter p(&image_);
+    const QPoint at(x, y + metrics.ascent());
     p.setPen(colour);
     p.setFont(Font);
-    const QPoint at(x, y + QFontMetrics(Font).ascent());
     p.drawText(at, text);
     p.end();
     onScreen([colour, font = Font, at, text](QPainter& s) {
@@ -137,17 +174,34 @@ void Surface::Print(int x, int y, const QString& text) {
 }
 
 void Surface::Cls() {
-    image_.fill(toQRgb(background_));
-    if (kind_ == Kind::Smooth) {
-        steps_.clear();
-        screen_.fill(toQRgb(background_));
+    if (clip_ == image_.rect()) {
+        image_.fill(toQRgb(background_));
+        if (kind_ == Kind::Smooth) {
+            steps_.clear();
+            screen_.fill(toQRgb(background_));
+        }
+    } else {
+        QPainter p(&image_);
+        p.fillRect(clip_, QColor::fromRgb(toQRgb(background_)));
+        p.end();
+        onScreen([area = clip_, colour = toQColor(background_)](QPainter& s) {
+            s.translate(-0.5, -0.5);
+            s.fillRect(area, colour);
+        });
     }
+    dirty_ |= clip_;
 }
 
 ColourValue Surface::Point(int x, int y) const {
     if (!image_.valid(x, y))
         return background_;
     return fromQRgb(image_.pixel(x, y));
+}
+
+void Surface::Refresh() {
+    const QRect dirty = dirty_;
+    dirty_ = QRect();
+    emit refreshed(dirty);
 }
 
 void Surface::setEnabled(bool on) {

@@ -6,12 +6,11 @@
 #include <QFont>
 #include <QImage>
 #include <QObject>
+#include <QPainter>
 #include <QPoint>
 #include <QRect>
 #include <functional>
 #include <vector>
-
-class QPainter;
 
 // A picture box: a persistent image with a current outline colour, fill colour and fill
 // style. Drawing is pixel-exact (no antialiasing) so that colours read back unchanged. A
@@ -35,7 +34,7 @@ public:
     // the device pixel ratio.
     const QImage& screenImage() const { return kind_ == Kind::Smooth ? screen_ : image_; }
     // A smooth surface redraws its screen picture at the new ratio, from what was drawn
-    // since it was last cleared.
+    // since it was last cleared whole.
     void setDevicePixelRatio(qreal ratio);
 
     ColourValue BackColor() const { return background_; }
@@ -57,8 +56,16 @@ public:
     void Cls();
     ColourValue Point(int x, int y) const;
 
-    // Makes what was drawn visible (the widget showing the surface repaints).
-    void Refresh() { emit refreshed(); }
+    // Until Unclip, drawing changes no pixel outside this rectangle; a polygon wholly outside
+    // it is not drawn at all.
+    void ClipTo(const QRect& rect) { clip_ = rect & image_.rect(); }
+    void Unclip() { clip_ = image_.rect(); }
+
+    // The rectangle that drawing touched since the last refresh (empty when nothing was).
+    QRect Dirty() const { return dirty_; }
+    // Makes what was drawn visible: the widget showing the surface repaints the dirty
+    // rectangle only.
+    void Refresh();
 
     bool Enabled() const { return enabled_; }
     void setEnabled(bool on);
@@ -66,21 +73,33 @@ public:
     void setVisible(bool on);
 
 signals:
-    void refreshed();
+    void refreshed(const QRect& dirty);
     void enabledChanged(bool enabled);
     void visibleChanged(bool visible);
 
 private:
+    // A painter on the image with the clip applied, or none when the rectangle drawn on lies
+    // wholly outside the clip; marks the visible part of the rectangle dirty.
+    bool paintable(const QRect& touched, QPainter& painter);
+
+    // Draws the step on the screen picture within the clip, and keeps it to draw again at
+    // another ratio.
     using ScreenStep = std::function<void(QPainter&)>;
-    // Draws the step on the screen picture, and keeps it to draw again at another ratio.
+    struct KeptStep {
+        QRect clip;
+        ScreenStep step;
+    };
     void onScreen(ScreenStep step);
+    void drawOnScreen(QPainter& painter, const KeptStep& kept) const;
     void redrawScreen();
 
     QImage image_;
     Kind kind_;
     QImage screen_;
-    std::vector<ScreenStep> steps_; // since the last Cls
+    std::vector<KeptStep> steps_; // since the last whole clearing
     ColourValue background_;
+    QRect clip_;
+    QRect dirty_;
     bool enabled_ = true;
     bool visible_ = true;
 };

@@ -12,7 +12,10 @@ SurfaceWidget::SurfaceWidget(Surface& surface, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setEnabled(surface.Enabled());
     setVisible(surface.Visible());
-    connect(&surface, &Surface::refreshed, this, qOverload<>(&QWidget::update));
+    connect(&surface, &Surface::refreshed, this, [this](const QRect& dirty) {
+        if (!dirty.isEmpty())
+            update(dirty);
+    });
     connect(&surface, &Surface::enabledChanged, this, &QWidget::setEnabled);
     connect(&surface, &Surface::visibleChanged, this, &QWidget::setVisible);
 }

@@ -25,6 +25,14 @@ void outlinePolygon(Surface& surface, const QPoint* points, ColourValue colour) 
     surface.Polygon(points, 4);
 }
 
+// What drawing the outline through the first four points can touch.
+QRect outlineReach(const QPoint* points) {
+    QRect r;
+    for (std::size_t k = 0; k < 4; ++k)
+        r |= QRect(points[k], QSize(1, 1));
+    return r.adjusted(-1, -1, 1, 1);
+}
+
 std::size_t at(int p) {
     return static_cast<std::size_t>(p);
 }
@@ -114,11 +122,12 @@ void PointerPlay::Move(int, int, float x, float y) {
     const int p = game_.Selected;
     if (p == -1)
         return;
-    if (game_.DragPending == 1)
+    const bool firstMove = game_.DragPending == 1;
+    if (firstMove)
         beginDrag(p);
     else
         outlinePolygon(game_.surfaces.board, game_.Pts.data(), game_.BoardBack);
-    followPointer(x, y);
+    followPointer(x, y, firstMove);
 }
 
 // From here to the drop the held piece's position is relative to the press point, so the
@@ -140,12 +149,21 @@ void PointerPlay::beginDrag(int p) {
     game_.DragPending = 0;
 }
 
-void PointerPlay::followPointer(float x, float y) {
+void PointerPlay::followPointer(float x, float y, bool firstMove) {
+    // Once the pieces have been drawn afresh at the first move, drawing them again changes
+    // only what the old outline covered: only that is drawn, on the board and the hit map.
+    const QRect erased = outlineReach(game_.Pts.data());
     for (std::size_t k = 0; k < 5; ++k) {
         QPoint& v = game_.Pts[k];
         v = QPoint(CLng(x + (v.x() - LastX)), CLng(y + (v.y() - LastY)));
     }
+    if (!firstMove) {
+        game_.surfaces.board.ClipTo(erased);
+        game_.surfaces.hitMap.ClipTo(erased);
+    }
     game_.DrawAllPieces();
+    game_.surfaces.board.Unclip();
+    game_.surfaces.hitMap.Unclip();
     LastX = x;
     LastY = CInt(y);
     outlinePolygon(game_.surfaces.board, game_.Pts.data(), game_.DragColour);

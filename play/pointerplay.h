@@ -44,7 +44,7 @@ public:
 
 private:
     void beginDrag(int p);
-    void followPointer(float x, float y);
+    void followPointer(float x, float y, bool firstMove);
     void drop(float x, float y);
     bool boundsRefuse(int p);
 

@@ -15,6 +15,12 @@ expect_files() {
         [ -e "$prefix/$file" ] || { echo "missing: $file"; fail=1; }
     done
     compgen -G "$prefix/share/man/man6/zederoru.6*" >/dev/null || { echo "missing: manual page"; fail=1; }
+    # The back-ends loaded on first use, in the game's own folder of the library folder.
+    for file in zederoru_sound.so zederoru_print.so; do
+        compgen -G "$prefix/lib*/zederoru/$file" >/dev/null ||
+            compgen -G "$prefix/lib*/*/zederoru/$file" >/dev/null ||
+            { echo "missing: module $file"; fail=1; }
+    done
     [ -e "$prefix/share/zederoru/icons" ] && { echo "icons belong in the resource, not in share"; fail=1; }
     return 0
 }

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "modules.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibrary>
+
+QStringList ModuleFolders() {
+    const QString program = QCoreApplication::applicationDirPath();
+    return {program, QDir::cleanPath(program + QStringLiteral("/../" ZEDERORU_MODULE_DIR))};
+}
+
+void* ModuleFunction(const QStringList& folders, const QString& name, const char* function,
+                     QString* error) {
+    QString reason = QStringLiteral("%1 was not found").arg(name);
+    for (const QString& folder : folders) {
+        const QString path = QDir(folder).filePath(name + QStringLiteral(".so"));
+        if (!QFileInfo::exists(path))
+            continue;
+        // The library stays loaded for the rest of the run, as the objects it made live on.
+        QLibrary library(path);
+        if (auto* found = reinterpret_cast<void*>(library.resolve(function)))
+            return found;
+        reason = library.errorString();
+    }
+    if (error)
+        *error = reason;
+    return nullptr;
+}
