@@ -5,11 +5,13 @@
 #include "platform/files.h"
 #include "puzzle/figurefile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace {
 
-const char* const HelpText =
+const char* const HelpText = QT_TRANSLATE_NOOP(
+    "CommandLine",
     "Usage: zederoru [FILE.pel]\n"
     "       zederoru --check FILE.pel\n"
     "\n"
@@ -23,7 +25,7 @@ const char* const HelpText =
     "                    piece set;\n"
     "                    the exit status is 0 when the collection is clean, 1 otherwise\n"
     "  --help            show this text\n"
-    "  --version         show the version\n";
+    "  --version         show the version\n");
 
 CommandLine usage(const QString& error) {
     return {CommandLine::Action::Usage, QString(), error};
@@ -33,7 +35,9 @@ int check(const QString& path, QTextStream& out, QTextStream& err) {
     QString why;
     const std::optional<QByteArray> data = readRegularFile(path, FigureFile::MaxFileBytes, &why);
     if (!data) {
-        err << "zederoru: cannot read " << path << ": " << why << '\n';
+        err << QCoreApplication::translate("CommandLine", "zederoru: cannot read %1: %2")
+                   .arg(path, why)
+            << '\n';
         return 1;
     }
     const CollectionCheck::Result result = CollectionCheck::checkCollection(*data);
@@ -56,23 +60,28 @@ CommandLine parseCommandLine(const QStringList& arguments) {
         return {CommandLine::Action::Version, QString(), QString()};
     if (first == QLatin1String("--check")) {
         if (arguments.size() != 2)
-            return usage(QStringLiteral("--check needs exactly one collection file"));
+            return usage(QCoreApplication::translate("CommandLine",
+                                                     "--check needs exactly one collection file"));
         return {CommandLine::Action::Check, arguments.at(1), QString()};
     }
     if (first.startsWith(QLatin1Char('-')))
-        return usage(QStringLiteral("unknown option %1").arg(first));
+        return usage(QCoreApplication::translate("CommandLine", "unknown option %1").arg(first));
     if (arguments.size() > 1)
-        return usage(QStringLiteral("only one collection can be opened"));
+        return usage(
+            QCoreApplication::translate("CommandLine", "only one collection can be opened"));
     return {CommandLine::Action::Play, first, QString()};
 }
 
 QStringList commandArguments(int argc, char* argv[]) {
     // Qt's own options (-platform offscreen, -style fusion, ...) are for the window system,
     // which reads them itself; with or without their value they are not ours.
-    static const QStringList withValue{"-platform", "-platformpluginpath", "-platformtheme",
-                                       "-plugin", "-qwindowgeometry", "-qwindowicon",
-                                       "-qwindowtitle", "-display", "-geometry", "-style",
-                                       "-stylesheet", "-session", "-qmljsdebugger"};
+    static const QStringList withValue{"-platform",        "-platformpluginpath",
+                                       "-platformtheme",   "-plugin",
+                                       "-qwindowgeometry", "-qwindowicon",
+                                       "-qwindowtitle",    "-display",
+                                       "-geometry",        "-style",
+                                       "-stylesheet",      "-session",
+                                       "-qmljsdebugger"};
     static const QStringList alone{"-reverse", "-widgetcount", "-nograb", "-dograb", "-sync"};
     QStringList arguments;
     for (int i = 1; i < argc; ++i) {
@@ -88,7 +97,7 @@ QStringList commandArguments(int argc, char* argv[]) {
 int runWithoutWindow(const CommandLine& command, QTextStream& out, QTextStream& err) {
     switch (command.action) {
     case CommandLine::Action::Help:
-        out << HelpText;
+        out << QCoreApplication::translate("CommandLine", HelpText);
         return 0;
     case CommandLine::Action::Version:
         out << "Zederoru " ZEDERORU_VERSION "\n";
@@ -99,6 +108,8 @@ int runWithoutWindow(const CommandLine& command, QTextStream& out, QTextStream& 
     case CommandLine::Action::Play:
         break;
     }
-    err << "zederoru: " << command.error << "\nTry 'zederoru --help' for more information.\n";
+    err << "zederoru: " << command.error << '\n'
+        << QCoreApplication::translate("CommandLine", "Try 'zederoru --help' for more information.")
+        << '\n';
     return 2;
 }

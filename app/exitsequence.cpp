@@ -6,6 +6,7 @@
 
 #include "puzzle/pelorin1.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 void ExitGame(PELORIN1& game, QWidget& main, QWidget& panel) {
@@ -13,9 +14,10 @@ void ExitGame(PELORIN1& game, QWidget& main, QWidget& panel) {
     QString why;
     if (!writeSettings(path, formatSettings(game.FigureFilePath, WindowPositions(main, panel)),
                        &why)) {
-        game.messages.MsgBox({QStringLiteral("The settings could not be saved:") + game.NewLine +
-                                  path + game.NewLine + why,
-                              MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Warning});
+        game.messages.MsgBox(
+            {QCoreApplication::translate("ExitSequence", "The settings could not be saved:") +
+                 game.NewLine + path + game.NewLine + why,
+             MessageBoxes::Buttons::Ok, MessageBoxes::Icon::Warning});
     }
     game.sound.mciSendString(QStringLiteral("stop mp3"));
     game.sound.mciSendString(QStringLiteral("close all"));

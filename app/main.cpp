@@ -4,6 +4,7 @@
 #include "app/gamewindows.h"
 #include "app/programfolder.h"
 #include "app/startup.h"
+#include "app/translations.h"
 #include "platform/files.h"
 #include "platform/modulesound.h"
 #include "platform/qtmessageboxes.h"
@@ -40,11 +41,14 @@ int main(int argc, char* argv[]) {
     const CommandLine command = parseCommandLine(commandArguments(argc, argv));
     if (command.action != CommandLine::Action::Play) {
         QCoreApplication core(argc, argv);
+        LoadTranslations(core);
         QTextStream out(stdout);
         QTextStream err(stderr);
-        return runWithoutWindow(command, out, err);
+        // Read again now that the translations are in, for the error texts.
+        return runWithoutWindow(parseCommandLine(commandArguments(argc, argv)), out, err);
     }
     QApplication app(argc, argv);
+    LoadTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Zederoru"));
     QApplication::setApplicationVersion(QStringLiteral(ZEDERORU_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.zederoru.zederoru"));

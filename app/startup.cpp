@@ -4,6 +4,7 @@
 #include "platform/files.h"
 #include "puzzle/pelorin1.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -29,8 +30,9 @@ bool collectionMissing(const QString& path) {
 bool loadCollection(PELORIN1& game) {
     const QString path = game.FigureFilePath;
     if (collectionMissing(path)) {
-        tellCannotStart(game, QStringLiteral("Pelorin shapes file not found:") + game.NewLine +
-                                  path);
+        tellCannotStart(game,
+                        QCoreApplication::translate("StartUp", "Pelorin shapes file not found:") +
+                            game.NewLine + path);
         return false;
     }
     QString why;
@@ -41,8 +43,9 @@ bool loadCollection(PELORIN1& game) {
     if (result == PELORIN1::LoadResult::Ok)
         return true;
     if (result != PELORIN1::LoadResult::TooMany) // the reader has told the player itself
-        tellCannotStart(game, QStringLiteral("Pelorin shapes file cannot be read:") +
-                                  game.NewLine + path + game.NewLine + why);
+        tellCannotStart(
+            game, QCoreApplication::translate("StartUp", "Pelorin shapes file cannot be read:") +
+                      game.NewLine + path + game.NewLine + why);
     return false;
 }
 
@@ -77,7 +80,7 @@ std::optional<Settings> StartUp(PELORIN1& game, const QString& programFolder,
     game.PixScaleX = static_cast<float>(15 / game.TwipsX);
     game.PixScaleY = static_cast<float>(15 / game.TwipsY);
     const Settings settings = settingsOf(game.AppDir + SettingsFileName);
-    game.setLevelText(QStringLiteral("Play difficulty: NORMAL"));
+    game.setLevelText(QCoreApplication::translate("PlayLevel", "Play difficulty: NORMAL"));
     if (!loadFirstCollection(game, collectionsToTry(game.AppDir, settings, requestedCollection)))
         return std::nullopt;
     game.Randomize();

@@ -19,7 +19,7 @@ AllShapes::AllShapes(PELORIN1& game, std::function<void(int)> goToFigure, QWidge
     : QDialog(parent), game_(game), goToFigure_(std::move(goToFigure)),
       page_(TwipsToPixelsX(6015), TwipsToPixelsY(5775), RGB(192, 192, 192), nullptr,
             Surface::Kind::Smooth) {
-    setWindowTitle(QStringLiteral("Click to select, right-click to close"));
+    setWindowTitle(tr("Click to select, right-click to close"));
     setFixedSize(page_.width(), page_.height());
     setMouseTracking(true);
 

@@ -21,7 +21,7 @@ PrintShapes::PrintShapes(PELORIN1& game, MessageBoxes& messages, Printer& printe
     : QDialog(parent), game_(game), messages_(messages), printer_(printer),
       page_(TwipsToPixelsX(11115), TwipsToPixelsY(8685), QBColor(15), nullptr,
             Surface::Kind::Smooth) {
-    setWindowTitle(QStringLiteral("Print Shapes"));
+    setWindowTitle(tr("Print Shapes"));
     page_.Font = font();
 
     auto* client = new QWidget(this);
@@ -44,14 +44,12 @@ PrintShapes::PrintShapes(PELORIN1& game, MessageBoxes& messages, Printer& printe
 
 void PrintShapes::buildMenu() {
     MenuBar = new QMenuBar(this);
-    Printy = MenuBar->addMenu(QStringLiteral("Print"));
-    ShowSolx =
-        Printy->addAction(QStringLiteral("Show Solution"), this, &PrintShapes::ShowSolx_Click);
-    ShowShapex =
-        Printy->addAction(QStringLiteral("Show Shape"), this, &PrintShapes::ShowShapex_Click);
-    Printx = Printy->addAction(QStringLiteral("Print this page"), this, &PrintShapes::Printx_Click);
+    Printy = MenuBar->addMenu(tr("Print"));
+    ShowSolx = Printy->addAction(tr("Show Solution"), this, &PrintShapes::ShowSolx_Click);
+    ShowShapex = Printy->addAction(tr("Show Shape"), this, &PrintShapes::ShowShapex_Click);
+    Printx = Printy->addAction(tr("Print this page"), this, &PrintShapes::Printx_Click);
     Printy->addSeparator();
-    Exitx = Printy->addAction(QStringLiteral("Exit"), this, &QWidget::hide);
+    Exitx = Printy->addAction(tr("Exit"), this, &QWidget::hide);
 }
 
 void PrintShapes::ViewFirstPage() {

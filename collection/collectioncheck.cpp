@@ -9,6 +9,8 @@
 #include "puzzle/piecegeometry.h"
 #include "puzzle/silhouette.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <map>
@@ -37,6 +39,8 @@ struct Placed {
 };
 
 class Checker {
+    Q_DECLARE_TR_FUNCTIONS(CollectionCheck)
+
 public:
     explicit Checker(Result& result) : result_(result) {}
 
@@ -91,13 +95,13 @@ int firstDifferentHeaderLine(const FigureFile::PieceSetFields& a,
 
 bool Checker::checkHeader(const QList<QByteArray>& lines, const QByteArray& data) {
     if (lines.size() < FigureFile::HeaderLines) {
-        report(0, QStringLiteral("the header is shorter than 64 lines"));
+        report(0, tr("the header is shorter than 64 lines"));
         return false;
     }
     QString why;
     const std::optional<FigureFile::PieceSetFields> header = FigureFile::parseHeader(data, &why);
     if (!header) {
-        report(0, QStringLiteral("the header cannot be read: %1").arg(why));
+        report(0, tr("the header cannot be read: %1").arg(why));
         return false;
     }
     QString unused;
@@ -105,7 +109,7 @@ bool Checker::checkHeader(const QList<QByteArray>& lines, const QByteArray& data
         FigureFile::parseHeader(DefaultPieceSet(), &unused);
     const int differs = firstDifferentHeaderLine(*header, *standard);
     if (differs > 0)
-        report(differs, QStringLiteral("the header differs from the default piece set"));
+        report(differs, tr("the header differs from the default piece set"));
     set_ = PieceGeometry::pieceSetFrom(*header);
     return true;
 }
@@ -116,19 +120,19 @@ std::optional<Placed> Checker::parse(int line, const QByteArray& text) {
     for (int i = 0; i < FigureFile::RecordFields; ++i) {
         const std::optional<QByteArray> raw = reader.numericField();
         if (!raw) {
-            report(line, QStringLiteral("malformed record: %1 fields, 24 expected").arg(i));
+            report(line, tr("malformed record: %1 fields, 24 expected").arg(i));
             return std::nullopt;
         }
         const std::optional<double> v = parseNumber(*raw);
         if (!v) {
-            report(line, QStringLiteral("malformed record: field %1 \"%2\" is not a number")
+            report(line, tr("malformed record: field %1 \"%2\" is not a number")
                              .arg(i + 1)
                              .arg(QString::fromLatin1(*raw)));
             return std::nullopt;
         }
         if (!fitsInt16(*v) || *v != Int(*v)) {
-            report(line, QStringLiteral("malformed record: field %1 (%2) is not a 16-bit "
-                                        "whole number")
+            report(line, tr("malformed record: field %1 (%2) is not a 16-bit "
+                            "whole number")
                              .arg(i + 1)
                              .arg(*v));
             return std::nullopt;
@@ -139,8 +143,8 @@ std::optional<Placed> Checker::parse(int line, const QByteArray& text) {
     for (std::size_t k = 0; k < 7; ++k) {
         const int o = static_cast<int>(r[3 + 3 * k]);
         if (o < 0 || o > 7) {
-            report(line, QStringLiteral("malformed record: piece %1 has orientation %2, "
-                                        "0 to 7 expected")
+            report(line, tr("malformed record: piece %1 has orientation %2, "
+                            "0 to 7 expected")
                              .arg(k)
                              .arg(o));
             return std::nullopt;
@@ -149,8 +153,7 @@ std::optional<Placed> Checker::parse(int line, const QByteArray& text) {
         figure.origin[k] = QPoint(static_cast<int>(r[4 + 3 * k]), static_cast<int>(r[5 + 3 * k]));
     }
     if (!FigureFile::isFigure(r)) {
-        report(line,
-               QStringLiteral("record number %1 is not above 0, so the game skips it").arg(r[0]));
+        report(line, tr("record number %1 is not above 0, so the game skips it").arg(r[0]));
         return std::nullopt;
     }
     figure.reference = QPoint(static_cast<int>(r[1]), static_cast<int>(r[2]));
@@ -162,7 +165,7 @@ void Checker::checkOverlaps(int line, const std::array<Polygon, 7>& polygons) {
         for (std::size_t b = a + 1; b < 7; ++b) {
             const Polygon common = PieceGeometry::intersection(polygons[a], polygons[b]);
             if (!common.isEmpty() && PieceGeometry::thickness(common) > OverlapTolerance)
-                report(line, QStringLiteral("pieces %1 and %2 overlap by %3 square pixels")
+                report(line, tr("pieces %1 and %2 overlap by %3 square pixels")
                                  .arg(a)
                                  .arg(b)
                                  .arg(PieceGeometry::area(common), 0, 'f', 1));
@@ -193,13 +196,12 @@ void Checker::checkContacts(int line, const std::array<Polygon, 7>& polygons) {
     QStringList clusters;
     for (const auto& [first, members] : groups) {
         if (members.size() == 1)
-            report(line,
-                   QStringLiteral("piece %1 touches no other piece along an edge").arg(first));
+            report(line, tr("piece %1 touches no other piece along an edge").arg(first));
         else
             clusters.append(pieceList(members));
     }
     if (clusters.size() > 1)
-        report(line, QStringLiteral("the pieces fall apart into clusters: %1")
+        report(line, tr("the pieces fall apart into clusters: %1")
                          .arg(clusters.join(QStringLiteral(" | "))));
 }
 
@@ -279,24 +281,24 @@ void Checker::checkSize(int line, const Placed& figure) {
     const int width = box.width() - 1;
     const int height = box.height() - 1;
     if (width > AppendLimit || height > AppendLimit) {
-        report(line, QStringLiteral("the figure is %1 x %2 pixels, wider or taller than the "
-                                    "%3 appending allows")
+        report(line, tr("the figure is %1 x %2 pixels, wider or taller than the "
+                        "%3 appending allows")
                          .arg(width)
                          .arg(height)
                          .arg(AppendLimit));
         return;
     }
     if (!fitsTargetView(outlines, figure.reference))
-        report(line, QStringLiteral("the figure is %1 x %2 pixels and does not fit the target "
-                                    "view (%3 x %4)")
+        report(line, tr("the figure is %1 x %2 pixels and does not fit the target "
+                        "view (%3 x %4)")
                          .arg(width)
                          .arg(height)
                          .arg(TargetViewWidth)
                          .arg(TargetViewHeight));
     const int percent = coverage(outlines, box);
     if (percent < MinimumDensity)
-        report(line, QStringLiteral("the figure is sparse: it covers %1% of its box, at least "
-                                    "%2% wanted")
+        report(line, tr("the figure is sparse: it covers %1% of its box, at least "
+                        "%2% wanted")
                          .arg(percent)
                          .arg(MinimumDensity));
 }
@@ -333,12 +335,12 @@ void Checker::checkDuplicate(int line, const Placed& figure) {
     const QByteArray key = arrangementKey(outlines);
     for (const Earlier& earlier : earlier_) {
         if (earlier.key == key) {
-            report(line, QStringLiteral("the same figure as line %1").arg(earlier.line));
+            report(line, tr("the same figure as line %1").arg(earlier.line));
             return;
         }
         if (Silhouette::sameSilhouette(outlines, earlier.outlines)) {
-            report(line, QStringLiteral("the same silhouette as line %1: each figure accepts "
-                                        "the other's solution")
+            report(line, tr("the same silhouette as line %1: each figure accepts "
+                            "the other's solution")
                              .arg(earlier.line));
             return;
         }
@@ -372,9 +374,9 @@ void Checker::run(const QByteArray& data) {
         checkFigure(line, *figure);
     }
     if (result_.figures == 0)
-        report(0, QStringLiteral("the collection holds no figures"));
+        report(0, tr("the collection holds no figures"));
     if (result_.figures > FigureFile::MaxFigures)
-        report(0, QStringLiteral("%1 figures, the game handles at most %2")
+        report(0, tr("%1 figures, the game handles at most %2")
                       .arg(result_.figures)
                       .arg(FigureFile::MaxFigures));
 }
@@ -399,15 +401,18 @@ QStringList reportLines(const QString& name, const Result& result) {
 }
 
 QString summaryLine(const QString& name, const Result& result) {
-    const QString figures = QStringLiteral("%1 figure%2 checked")
-                                .arg(result.figures)
-                                .arg(result.figures == 1 ? "" : "s");
+    const QString figures =
+        (result.figures == 1 ? QCoreApplication::translate("CollectionCheck", "%1 figure checked")
+                             : QCoreApplication::translate("CollectionCheck", "%1 figures checked"))
+            .arg(result.figures);
     if (result.clean())
-        return QStringLiteral("%1: %2, no problems found").arg(name, figures);
-    return QStringLiteral("%1: %2, %3 problem%4 found")
+        return QCoreApplication::translate("CollectionCheck", "%1: %2, no problems found")
+            .arg(name, figures);
+    return (result.findings.size() == 1
+                ? QCoreApplication::translate("CollectionCheck", "%1: %2, %3 problem found")
+                : QCoreApplication::translate("CollectionCheck", "%1: %2, %3 problems found"))
         .arg(name, figures)
-        .arg(result.findings.size())
-        .arg(result.findings.size() == 1 ? "" : "s");
+        .arg(result.findings.size());
 }
 
 } // namespace CollectionCheck

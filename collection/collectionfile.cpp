@@ -6,6 +6,8 @@
 #include "puzzle/numbers.h"
 #include "puzzle/pelorin1.h"
 
+#include <QCoreApplication>
+
 namespace CollectionFile {
 
 namespace {
@@ -14,7 +16,7 @@ const QByteArray CrLf = QByteArrayLiteral("\r\n");
 const QByteArray DefaultLabel = QByteArrayLiteral("Zederoru figures");
 
 QString notACollectionBecause(const QString& why) {
-    return QStringLiteral("it is not a Pelorin file: ") + why;
+    return QCoreApplication::translate("CollectionFile", "it is not a Pelorin file: %1").arg(why);
 }
 
 // The layout of a collection that may take another figure, or nullopt with the reason.
@@ -80,9 +82,11 @@ QString notACollection(const QByteArray& data) {
 
 QString fullReason(int figures) {
     if (figures > FigureFile::MaxFigures)
-        return QStringLiteral("it holds more than %1 Pelorins, more than a file can hold")
+        return QCoreApplication::translate(
+                   "CollectionFile", "it holds more than %1 Pelorins, more than a file can hold")
             .arg(FigureFile::MaxFigures);
-    return QStringLiteral("it already holds %1 Pelorins, as many as a file can hold")
+    return QCoreApplication::translate("CollectionFile",
+                                       "it already holds %1 Pelorins, as many as a file can hold")
         .arg(FigureFile::MaxFigures);
 }
 
@@ -119,8 +123,9 @@ std::optional<Removal> withoutFigure(const QByteArray& data, int figure, QString
     }
     const int gone = figures.lines.at(figure - 1) - 1;
     if (gone < layout->headerLines) {
-        *why = QStringLiteral("the line of this Pelorin also holds part of the piece set, "
-                              "which removing it would spoil");
+        *why = QCoreApplication::translate("CollectionFile",
+                                           "the line of this Pelorin also holds part of "
+                                           "the piece set, which removing it would spoil");
         return std::nullopt;
     }
     removal.removed = figures.records.at(figure - 1);

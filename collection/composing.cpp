@@ -8,6 +8,7 @@
 #include "puzzle/numbers.h"
 #include "puzzle/pelorin1.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace {
@@ -52,25 +53,30 @@ void abandon(PELORIN1& game) {
 bool collectionFull(PELORIN1& game, int figures) {
     if (figures < PELORIN1::MaxFigures)
         return false;
-    CollectionFile::TellFailure(game, QStringLiteral("Pelorin not appended to file:"),
-                                game.FigureFilePath, CollectionFile::fullReason(figures));
+    CollectionFile::TellFailure(
+        game, QCoreApplication::translate("Composing", "Pelorin not appended to file:"),
+        game.FigureFilePath, CollectionFile::fullReason(figures));
     return true;
 }
 
 // A piece alone, or a cluster apart from the rest: the player may go on anyway.
 bool connectionAccepted(PELORIN1& game) {
     const std::int16_t r = CheckConnection(game);
-    const QString proceed = game.NewLine + QStringLiteral("Proceed anyway ?");
+    const QString proceed =
+        game.NewLine + QCoreApplication::translate("Composing", "Proceed anyway ?");
     if (r >= 0) {
         const std::int16_t level = game.PlayLevel;
         game.PlayLevel = 1;
         game.DrawPiece(r);
-        const bool ok = confirmed(game, QStringLiteral("A block appears isolated !") + proceed);
+        const bool ok = confirmed(
+            game, QCoreApplication::translate("Composing", "A block appears isolated !") + proceed);
         game.PlayLevel = level;
         return ok;
     }
     if (r == -99)
-        return confirmed(game, QStringLiteral("A cluster of blocks appear isolated !") + proceed);
+        return confirmed(game, QCoreApplication::translate(
+                                   "Composing", "A cluster of blocks appear isolated !") +
+                                   proceed);
     return true;
 }
 
@@ -114,8 +120,9 @@ bool writeRecord(PELORIN1& game, const Box& box) {
             },
             &why))
         return true;
-    CollectionFile::TellFailure(game, QStringLiteral("Pelorin not appended to file:"),
-                                game.FigureFilePath, why);
+    CollectionFile::TellFailure(
+        game, QCoreApplication::translate("Composing", "Pelorin not appended to file:"),
+        game.FigureFilePath, why);
     return false;
 }
 
@@ -126,8 +133,9 @@ void showAppended(PELORIN1& game) {
         game.CurrentFigure = game.FigureCount;
         game.ShowFigure();
     } else if (result != PELORIN1::LoadResult::TooMany) {
-        CollectionFile::TellFailure(game, QStringLiteral("Pelorin appended but not read back:"),
-                                    game.FigureFilePath, why);
+        CollectionFile::TellFailure(
+            game, QCoreApplication::translate("Composing", "Pelorin appended but not read back:"),
+            game.FigureFilePath, why);
     }
     abandon(game);
 }
@@ -168,7 +176,8 @@ void AppendFigure(PELORIN1& game) {
     const Box box = boundingBox(game);
     if (box.BoxRight - box.BoxLeft > Measures::AppendLimit ||
         box.BoxBottom - box.BoxTop > Measures::AppendLimit) {
-        game.messages.MsgBox({QStringLiteral("Pelorin is too wide or too tall")});
+        game.messages.MsgBox(
+            {QCoreApplication::translate("Composing", "Pelorin is too wide or too tall")});
         abandon(game);
         return;
     }
@@ -176,12 +185,15 @@ void AppendFigure(PELORIN1& game) {
         return abandon(game);
     showPreview(game, box);
     const double c = CoveragePercent(game, box.BoxLeft, box.BoxTop, box.BoxRight, box.BoxBottom);
-    if (c < 20 && !confirmed(game, QStringLiteral("Pelorin appears sparse; may be too easy to "
-                                                  "solve !") +
-                                       game.NewLine + QStringLiteral("Append anyway ?")))
+    if (c < 20 &&
+        !confirmed(game,
+                   NewLines(QCoreApplication::translate(
+                       "Composing",
+                       "Pelorin appears sparse; may be too easy to solve !\nAppend anyway ?"))))
         return abandon(game);
-    if (!confirmed(game, QStringLiteral("Append this Pelorin to file:") + game.NewLine +
-                             game.FigureFilePath + QStringLiteral(" ?")))
+    if (!confirmed(game, NewLines(QCoreApplication::translate("Composing",
+                                                              "Append this Pelorin to file:\n%1 ?"))
+                             .arg(game.FigureFilePath)))
         return abandon(game);
     if (!writeRecord(game, box))
         return abandon(game);

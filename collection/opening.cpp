@@ -6,9 +6,13 @@
 
 #include "puzzle/pelorin1.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-const QString NotOpened = QStringLiteral("Pelorin file not opened:");
+QString notOpened() {
+    return QCoreApplication::translate("Opening", "Pelorin file not opened:");
+}
 
 // Loads the figures of path; on any failure the loaded collection stays as it was.
 bool loadOther(PELORIN1& game, const QString& path) {
@@ -17,7 +21,7 @@ bool loadOther(PELORIN1& game, const QString& path) {
     if (data)
         why = CollectionFile::notACollection(*data);
     if (!why.isEmpty()) {
-        CollectionFile::TellFailure(game, NotOpened, path, why);
+        CollectionFile::TellFailure(game, notOpened(), path, why);
         return false;
     }
     const QString loaded = game.FigureFilePath;
@@ -27,7 +31,7 @@ bool loadOther(PELORIN1& game, const QString& path) {
         return true;
     game.FigureFilePath = loaded;
     if (result != PELORIN1::LoadResult::TooMany) // the loader has said so
-        CollectionFile::TellFailure(game, NotOpened, path, why);
+        CollectionFile::TellFailure(game, notOpened(), path, why);
     return false;
 }
 
@@ -37,7 +41,8 @@ void OpenFigureFile(PELORIN1& game, FileDialogs& dialogs) {
     game.PlaySound(QStringLiteral("click2"));
     QString folder = game.AppDir;
     const QString path = OpenSaveDialog::ShowFileDialog(
-        dialogs, 0, AppTitle, QStringLiteral("Pelorin files"), QStringLiteral("*.pel"), folder);
+        dialogs, 0, AppTitle, QCoreApplication::translate("Opening", "Pelorin files"),
+        QStringLiteral("*.pel"), folder);
     if (path.isEmpty() || path == QStringLiteral("*.pel"))
         return;
     Surface& board = game.surfaces.board;

@@ -7,6 +7,7 @@
 #include "platform/safewrite.h"
 #include "puzzle/pelorin1.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <sys/stat.h>
 
@@ -16,10 +17,13 @@ using Answer = MessageBoxes::Answer;
 using Buttons = MessageBoxes::Buttons;
 using Icon = MessageBoxes::Icon;
 
-const QString NotRemoved = QStringLiteral("Pelorin not removed from file:");
+QString notRemoved() {
+    return QCoreApplication::translate("Removing", "Pelorin not removed from file:");
+}
 
 bool removalConfirmed(PELORIN1& game) {
-    const QString text = QStringLiteral("Remove this Pelorin ( %1) ?").arg(game.CurrentFigure);
+    const QString text = QCoreApplication::translate("Removing", "Remove this Pelorin ( %1) ?")
+                             .arg(game.CurrentFigure);
     return game.messages.MsgBox({text, Buttons::YesNo, Icon::None, AppTitle, true}) == Answer::Yes;
 }
 
@@ -33,8 +37,9 @@ std::optional<QByteArray> withoutShownFigure(const PELORIN1& game, const QByteAr
     if (!r)
         return std::nullopt;
     if (!r->removed || !CollectionFile::isLoadedFigure(game, game.CurrentFigure, *r->removed)) {
-        *why = QStringLiteral("another program has changed the file since it was loaded; open "
-                              "it again to see its Pelorins");
+        *why = QCoreApplication::translate("Removing",
+                                           "another program has changed the file since it was "
+                                           "loaded; open it again to see its Pelorins");
         return std::nullopt;
     }
     figuresBefore = r->figuresBefore;
@@ -45,8 +50,10 @@ void showAfterRemoval(PELORIN1& game) {
     QString why;
     const PELORIN1::LoadResult result = game.LoadFigures(&why);
     if (result != PELORIN1::LoadResult::Ok && result != PELORIN1::LoadResult::TooMany)
-        CollectionFile::TellFailure(game, QStringLiteral("Pelorin removed but file not read back:"),
-                                    game.FigureFilePath, why);
+        CollectionFile::TellFailure(
+            game,
+            QCoreApplication::translate("Removing", "Pelorin removed but file not read back:"),
+            game.FigureFilePath, why);
     game.ShowFigure();
     for (int i = 0; i < PELORIN1::Pieces; ++i)
         game.CheckOrientation(i);
@@ -68,9 +75,10 @@ bool namesSameFile(const QString& a, const QString& b) {
 }
 
 void refuseLoadedFile(PELORIN1& game) {
-    game.messages.MsgBox({QStringLiteral("file:") + game.FigureFilePath +
-                          QStringLiteral("\r\nalready loaded and saved, use another filename to "
-                                         "save as")});
+    game.messages.MsgBox(
+        {QCoreApplication::translate("Removing", "file:%1\r\nalready loaded and saved, use another "
+                                                 "filename to save as")
+             .arg(game.FigureFilePath)});
 }
 
 // An existing file with content, readable or not, is only replaced after asking.
@@ -78,9 +86,10 @@ bool mayReplace(PELORIN1& game, const QString& target) {
     const QFileInfo info(target);
     if (!info.exists() || info.isDir() || info.size() == 0)
         return true;
-    const MessageBoxes::Message question(target + game.NewLine +
-                                             QStringLiteral(" file already exists, overwrite?"),
-                                         Buttons::YesNo, Icon::Warning, AppTitle, true);
+    const MessageBoxes::Message question(
+        NewLines(QCoreApplication::translate("Removing", "%1\n file already exists, overwrite?"))
+            .arg(target),
+        Buttons::YesNo, Icon::Warning, AppTitle, true);
     return game.messages.MsgBox(question) == Answer::Yes;
 }
 
@@ -88,14 +97,16 @@ bool copyCollection(PELORIN1& game, const QString& target) {
     QString why;
     const std::optional<QByteArray> data = CollectionFile::read(game.FigureFilePath, &why);
     if (!data) {
-        CollectionFile::TellFailure(game, QStringLiteral("Pelorin file not copied:"),
-                                    game.FigureFilePath, why);
+        CollectionFile::TellFailure(
+            game, QCoreApplication::translate("Removing", "Pelorin file not copied:"),
+            game.FigureFilePath, why);
         return false;
     }
     SafeWrite::FileLock lock(target);
     if (!lock.acquire(&why) || !SafeWrite::replaceFile(target, *data, &why)) {
-        CollectionFile::TellFailure(game, QStringLiteral("Pelorin file not copied as:"), target,
-                                    why);
+        CollectionFile::TellFailure(
+            game, QCoreApplication::translate("Removing", "Pelorin file not copied as:"), target,
+            why);
         return false;
     }
     return true;
@@ -114,7 +125,7 @@ void RemoveFigure(PELORIN1& game) {
                 return withoutShownFigure(game, current, figuresBefore, reason);
             },
             &why)) {
-        CollectionFile::TellFailure(game, NotRemoved, game.FigureFilePath, why);
+        CollectionFile::TellFailure(game, notRemoved(), game.FigureFilePath, why);
         return;
     }
     if (figuresBefore == game.CurrentFigure)
@@ -133,6 +144,6 @@ void SaveFigureFileAs(PELORIN1& game, FileDialogs& dialogs) {
         return refuseLoadedFile(game);
     if (!mayReplace(game, target) || !copyCollection(game, target))
         return;
-    game.messages.MsgBox({game.FigureFilePath + game.NewLine + QStringLiteral("copied as:") +
-                          game.NewLine + target});
+    game.messages.MsgBox({NewLines(QCoreApplication::translate("Removing", "%1\ncopied as:\n%2"))
+                              .arg(game.FigureFilePath, target)});
 }

@@ -19,14 +19,14 @@ QRect twipsRect(int left, int top, int width, int height) {
 } // namespace
 
 QString CreditsText() {
-    return QStringLiteral("\n"
-                          "Zederoru, by the Zederoru team\n"
-                          "Write to us through the project page\n"
-                          "January 2005");
+    return QCoreApplication::translate("AboutForm", "\n"
+                                                    "Zederoru, by the Zederoru team\n"
+                                                    "Write to us through the project page\n"
+                                                    "January 2005");
 }
 
 AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Zederoru"));
+    setWindowTitle(tr("About Zederoru"));
     setFixedSize(TwipsToPixelsX(5160), TwipsToPixelsY(1470));
 
     Picture1 = new QLabel(this);
@@ -46,7 +46,7 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
     AboutText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     AboutText->viewport()->installEventFilter(this);
 
-    Label1 = new QLabel(QStringLiteral("Version " ZEDERORU_VERSION), this);
+    Label1 = new QLabel(tr("Version %1").arg(QStringLiteral(ZEDERORU_VERSION)), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(twipsRect(0, 1125, 5145, 300));
     Label1->setAutoFillBackground(true);
@@ -55,7 +55,7 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent) {
     strip.setColor(QPalette::WindowText, Qt::white);
     Label1->setPalette(strip);
 
-    AboutOk = new QPushButton(QStringLiteral("OK"), this);
+    AboutOk = new QPushButton(tr("OK"), this);
     AboutOk->setObjectName(QStringLiteral("AboutOk"));
     AboutOk->setGeometry(twipsRect(4605, 600, 510, 375));
     AboutOk->setDefault(true);

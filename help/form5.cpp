@@ -9,14 +9,24 @@
 #include <QTextBrowser>
 #include <cmath>
 
-Form5::Form5(const QString& appDir, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Zederoru Help"));
+Form5::Form5(const QString& appDir, QWidget* parent, const QLocale& locale) : QDialog(parent) {
+    setWindowTitle(tr("Zederoru Help"));
     WebBrowser1 = new QTextBrowser(this);
     WebBrowser1->setObjectName(QStringLiteral("WebBrowser1"));
     WebBrowser1->setOpenExternalLinks(true);
     WebBrowser1->move(TwipsToPixelsX(24), TwipsToPixelsY(24));
-    navigate(appDir + QStringLiteral("Zederoru.htm"));
+    navigate(HelpPage(appDir, locale));
     resize(pageSize());
+}
+
+QString Form5::HelpPage(const QString& appDir, const QLocale& locale) {
+    const QString name = locale.name();
+    for (const QString& language : {name, name.section(QLatin1Char('_'), 0, 0)}) {
+        const QString page = appDir + QStringLiteral("Zederoru.%1.htm").arg(language);
+        if (QFileInfo(page).isFile())
+            return page;
+    }
+    return appDir + QStringLiteral("Zederoru.htm");
 }
 
 void Form5::navigate(const QString& path) {
@@ -24,8 +34,8 @@ void Form5::navigate(const QString& path) {
         WebBrowser1->setSource(QUrl::fromLocalFile(path));
         return;
     }
-    WebBrowser1->setHtml(QStringLiteral("<h2>Zederoru Help</h2><p>The help page was not found. "
-                                        "It belongs in</p><p><code>%1</code></p>")
+    WebBrowser1->setHtml(tr("<h2>Zederoru Help</h2><p>The help page was not found. "
+                            "It belongs in</p><p><code>%1</code></p>")
                              .arg(path.toHtmlEscaped()));
 }
 

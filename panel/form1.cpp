@@ -24,10 +24,11 @@ struct FramePlace {
 };
 
 constexpr int FrameHeight = 780;
-constexpr std::array<FramePlace, 4> Frames{{{"Shape", 30, 0, 2175},
-                                            {"Play difficulty", 2205, 0, 1695},
-                                            {"Select", 30, 810, 3180},
-                                            {"Sound", 3210, 810, 690}}};
+constexpr std::array<FramePlace, 4> Frames{
+    {{QT_TRANSLATE_NOOP("Form1", "Shape"), 30, 0, 2175},
+     {QT_TRANSLATE_NOOP("Form1", "Play difficulty"), 2205, 0, 1695},
+     {QT_TRANSLATE_NOOP("Form1", "Select"), 30, 810, 3180},
+     {QT_TRANSLATE_NOOP("Form1", "Sound"), 3210, 810, 690}}};
 
 struct ButtonPlace {
     int frame;
@@ -38,20 +39,20 @@ struct ButtonPlace {
 
 // In each frame the buttons stand in this order from left to right.
 constexpr std::array<ButtonPlace, 14> Buttons{{
-    {0, 2, "Remove existing Pelorin", "remove"},
-    {0, 3, "Append existing Pelorin", "append"},
-    {0, 4, "Reset", "reset"},
-    {0, 5, "Copy", "copy"},
-    {1, 14, "Normal", "normal"},
-    {1, 15, "Easy", "easy"},
-    {1, 16, "Very easy", "veryeasy"},
-    {2, 6, "First", "first"},
-    {2, 7, "Left", "left"},
-    {2, 8, "Right", "right"},
-    {2, 9, "Last", "last"},
-    {2, 10, "Random", "random"},
-    {2, 0, "View All", "viewall"},
-    {3, 11, "Sound", "sound"},
+    {0, 2, QT_TRANSLATE_NOOP("Form1", "Remove existing Pelorin"), "remove"},
+    {0, 3, QT_TRANSLATE_NOOP("Form1", "Append existing Pelorin"), "append"},
+    {0, 4, QT_TRANSLATE_NOOP("Form1", "Reset"), "reset"},
+    {0, 5, QT_TRANSLATE_NOOP("Form1", "Copy"), "copy"},
+    {1, 14, QT_TRANSLATE_NOOP("Form1", "Normal"), "normal"},
+    {1, 15, QT_TRANSLATE_NOOP("Form1", "Easy"), "easy"},
+    {1, 16, QT_TRANSLATE_NOOP("Form1", "Very easy"), "veryeasy"},
+    {2, 6, QT_TRANSLATE_NOOP("Form1", "First"), "first"},
+    {2, 7, QT_TRANSLATE_NOOP("Form1", "Left"), "left"},
+    {2, 8, QT_TRANSLATE_NOOP("Form1", "Right"), "right"},
+    {2, 9, QT_TRANSLATE_NOOP("Form1", "Last"), "last"},
+    {2, 10, QT_TRANSLATE_NOOP("Form1", "Random"), "random"},
+    {2, 0, QT_TRANSLATE_NOOP("Form1", "View All"), "viewall"},
+    {3, 11, QT_TRANSLATE_NOOP("Form1", "Sound"), "sound"},
 }};
 
 constexpr std::array<int, 3> LevelButtons{14, 15, 16};
@@ -82,7 +83,7 @@ QWidget* Form1::makeClientArea() {
     client->setFixedSize(TwipsToPixelsX(3930), TwipsToPixelsY(6075));
     for (std::size_t i = 0; i < Frames.size(); ++i) {
         const FramePlace& f = Frames[i];
-        MFrame[i] = new QGroupBox(QString::fromLatin1(f.caption), client);
+        MFrame[i] = new QGroupBox(tr(f.caption), client);
         MFrame[i]->setObjectName(QStringLiteral("MFrame%1").arg(i));
         MFrame[i]->setGeometry(TwipsToPixelsX(f.left), TwipsToPixelsY(f.top),
                                TwipsToPixelsX(f.width), TwipsToPixelsY(FrameHeight));
@@ -97,8 +98,8 @@ void Form1::makeButtons() {
     for (const ButtonPlace& b : Buttons) {
         const int k = placed[static_cast<std::size_t>(b.frame)]++;
         const QString icon = QStringLiteral(":/icons/%1.png").arg(QLatin1String(b.icon));
-        auto* button = new Bevelbox(b.index, icon, QString::fromLatin1(b.toolTip),
-                                    MFrame[static_cast<std::size_t>(b.frame)]);
+        auto* button =
+            new Bevelbox(b.index, icon, tr(b.toolTip), MFrame[static_cast<std::size_t>(b.frame)]);
         button->setObjectName(QStringLiteral("MenuButx%1").arg(b.index));
         const int width = b.index == 6 ? 500 : 495;
         button->setGeometry(TwipsToPixelsX(90 + 495 * k), TwipsToPixelsY(240),
@@ -147,17 +148,16 @@ void Form1::makeMenu() {
     menuBar = new QMenuBar(this);
     pelsx = menuBar->addMenu(QStringLiteral("Zederoru"));
     pelsx->setObjectName(QStringLiteral("pelsx"));
-    px = addMenuItem(QStringLiteral("px"), QStringLiteral("Print"), false, &commands.print);
-    Saveasx =
-        addMenuItem(QStringLiteral("Saveasx"), QStringLiteral("Save as"), true, &commands.saveAs);
-    Openx = addMenuItem(QStringLiteral("Openx"), QStringLiteral("Open"), true, &commands.open);
+    px = addMenuItem(QStringLiteral("px"), tr("Print"), false, &commands.print);
+    Saveasx = addMenuItem(QStringLiteral("Saveasx"), tr("Save as"), true, &commands.saveAs);
+    Openx = addMenuItem(QStringLiteral("Openx"), tr("Open"), true, &commands.open);
     // The hint plays its own cue; H asks for it on the panel as on the board.
-    Hintx = addMenuItem(QStringLiteral("Hintx"), QStringLiteral("Hint"), false, &commands.hint);
+    Hintx = addMenuItem(QStringLiteral("Hintx"), tr("Hint"), false, &commands.hint);
     Hintx->setShortcut(QKeySequence(Qt::Key_H));
-    Helpx = addMenuItem(QStringLiteral("Helpx"), QStringLiteral("Help"), true, &commands.help);
-    Aboutx = addMenuItem(QStringLiteral("Aboutx"), QStringLiteral("About"), true, &commands.about);
+    Helpx = addMenuItem(QStringLiteral("Helpx"), tr("Help"), true, &commands.help);
+    Aboutx = addMenuItem(QStringLiteral("Aboutx"), tr("About"), true, &commands.about);
     pelsx->addSeparator()->setObjectName(QStringLiteral("dash1"));
-    Exitx = pelsx->addAction(QStringLiteral("Exit"));
+    Exitx = pelsx->addAction(tr("Exit"));
     Exitx->setObjectName(QStringLiteral("Exitx"));
     connect(Exitx, &QAction::triggered, this, &Form1::exitGame);
 }
@@ -193,21 +193,22 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::MenuButx_Click(int index) {
-    static const QHash<QString, Action> actions{
-        {QStringLiteral("View All"), &Form1::viewAll},
-        {QStringLiteral("Remove existing Pelorin"), &Form1::removeFigure},
-        {QStringLiteral("Append existing Pelorin"), &Form1::appendFigure},
-        {QStringLiteral("Reset"), &Form1::reset},
-        {QStringLiteral("Copy"), &Form1::copyFigure},
-        {QStringLiteral("First"), &Form1::first},
-        {QStringLiteral("Left"), &Form1::left},
-        {QStringLiteral("Right"), &Form1::right},
-        {QStringLiteral("Last"), &Form1::last},
-        {QStringLiteral("Random"), &Form1::random},
-        {QStringLiteral("Sound"), &Form1::sound},
-        {QStringLiteral("Normal"), &Form1::normal},
-        {QStringLiteral("Easy"), &Form1::easy},
-        {QStringLiteral("Very easy"), &Form1::veryEasy},
+    // A button acts on its tip, which speaks the player's language.
+    const QHash<QString, Action> actions{
+        {tr("View All"), &Form1::viewAll},
+        {tr("Remove existing Pelorin"), &Form1::removeFigure},
+        {tr("Append existing Pelorin"), &Form1::appendFigure},
+        {tr("Reset"), &Form1::reset},
+        {tr("Copy"), &Form1::copyFigure},
+        {tr("First"), &Form1::first},
+        {tr("Left"), &Form1::left},
+        {tr("Right"), &Form1::right},
+        {tr("Last"), &Form1::last},
+        {tr("Random"), &Form1::random},
+        {tr("Sound"), &Form1::sound},
+        {tr("Normal"), &Form1::normal},
+        {tr("Easy"), &Form1::easy},
+        {tr("Very easy"), &Form1::veryEasy},
     };
     Bevelbox* button =
         index >= 0 && index < ButtonCount ? MenuButx[static_cast<std::size_t>(index)] : nullptr;

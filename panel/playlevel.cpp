@@ -3,6 +3,8 @@
 
 #include "puzzle/pelorin1.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr std::int16_t Normal = 3;
@@ -24,7 +26,7 @@ void Normal_Play(PELORIN1& game) {
         game.ShowFigure(); // the target loses the solution colours
     }
     game.PlayLevel = Normal;
-    game.setLevelText(QStringLiteral("Play difficulty: NORMAL"));
+    game.setLevelText(QCoreApplication::translate("PlayLevel", "Play difficulty: NORMAL"));
     game.PlaySound(QStringLiteral("click2"));
     finishChange(game);
 }
@@ -39,7 +41,7 @@ void Easy_Play(PELORIN1& game) {
     game.PlayLevel = Easy;
     for (int i = 0; i < PELORIN1::Pieces; ++i)
         game.CheckOrientation(i);
-    game.setLevelText(QStringLiteral("Play difficulty: EASY"));
+    game.setLevelText(QCoreApplication::translate("PlayLevel", "Play difficulty: EASY"));
     game.PlaySound(QStringLiteral("click2"));
     finishChange(game);
 }
@@ -48,7 +50,7 @@ void VeryEasy_Play(PELORIN1& game) {
     if (game.PlayLevel == VeryEasy)
         return;
     game.PlayLevel = VeryEasy;
-    game.setLevelText(QStringLiteral("Play difficulty: VERY EASY"));
+    game.setLevelText(QCoreApplication::translate("PlayLevel", "Play difficulty: VERY EASY"));
     game.PlaySound(QStringLiteral("GiveUp"));
     game.DrawAllPieces();
     game.ShowFigure(); // now with every piece's place in its colour

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "files.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -35,12 +36,12 @@ QString notRegularFile(unsigned mode) {
     if (S_ISREG(mode))
         return {};
     if (S_ISDIR(mode))
-        return QStringLiteral("it is a folder, not a file");
+        return QCoreApplication::translate("Files", "it is a folder, not a file");
     if (S_ISFIFO(mode))
-        return QStringLiteral("it is a named pipe, not a file");
+        return QCoreApplication::translate("Files", "it is a named pipe, not a file");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("it is a device, not a file");
-    return QStringLiteral("it is not a regular file");
+        return QCoreApplication::translate("Files", "it is a device, not a file");
+    return QCoreApplication::translate("Files", "it is not a regular file");
 }
 
 namespace {
@@ -52,7 +53,8 @@ std::nullopt_t fail(QString* why, const QString& reason) {
 }
 
 QString tooLarge(qint64 size, qint64 maxBytes) {
-    return QStringLiteral("it is %1 bytes long, larger than the %2 bytes the game reads")
+    return QCoreApplication::translate(
+               "Files", "it is %1 bytes long, larger than the %2 bytes the game reads")
         .arg(size)
         .arg(maxBytes);
 }

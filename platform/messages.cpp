@@ -8,3 +8,7 @@ QString displayText(const QString& text) {
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
 }
+
+QString NewLines(QString text) {
+    return text.replace(QLatin1Char('\n'), QStringLiteral("\n\r"));
+}

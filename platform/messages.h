@@ -14,8 +14,8 @@ public:
     struct Message {
         Message(QString text_, Buttons buttons_ = Buttons::Ok, Icon icon_ = Icon::None,
                 QString caption_ = {}, bool defaultNo_ = false)
-            : text(std::move(text_)), buttons(buttons_), icon(icon_),
-              caption(std::move(caption_)), defaultNo(defaultNo_) {}
+            : text(std::move(text_)), buttons(buttons_), icon(icon_), caption(std::move(caption_)),
+              defaultNo(defaultNo_) {}
 
         QString text;
         Buttons buttons;
@@ -33,3 +33,7 @@ inline const QString AppTitle = QStringLiteral("Zederoru");
 
 // Message texts break lines with line feed then carriage return; a box shows one break.
 QString displayText(const QString& text);
+
+// A translated text writes its line breaks as line feeds; messages break lines with line feed
+// then carriage return.
+QString NewLines(QString text);

@@ -13,7 +13,7 @@ QStringList ModuleFolders() {
 
 void* ModuleFunction(const QStringList& folders, const QString& name, const char* function,
                      QString* error) {
-    QString reason = QStringLiteral("%1 was not found").arg(name);
+    QString reason = QCoreApplication::translate("Modules", "%1 was not found").arg(name);
     for (const QString& folder : folders) {
         const QString path = QDir(folder).filePath(name + QStringLiteral(".so"));
         if (!QFileInfo::exists(path))

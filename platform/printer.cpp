@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printer.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -32,8 +33,9 @@ void DrawFitted(QPainter& painter, QSize page, const Printer::PageDrawing& draw)
 Printer::Outcome WritePdfPage(QSize page, const Printer::PageDrawing& draw, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return failed(QStringLiteral("The page could not be written to %1: %2")
-                          .arg(path, file.errorString()));
+        return failed(
+            QCoreApplication::translate("Printer", "The page could not be written to %1: %2")
+                .arg(path, file.errorString()));
     {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Zederoru"));
@@ -45,12 +47,15 @@ Printer::Outcome WritePdfPage(QSize page, const Printer::PageDrawing& draw, cons
                                          QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
         QPainter painter;
         if (!painter.begin(&writer))
-            return failed(QStringLiteral("The page could not be written to %1.").arg(path));
+            return failed(
+                QCoreApplication::translate("Printer", "The page could not be written to %1.")
+                    .arg(path));
         DrawFitted(painter, page, draw);
         painter.end();
     }
     if (!file.commit())
-        return failed(QStringLiteral("The page could not be written to %1: %2")
-                          .arg(path, file.errorString()));
+        return failed(
+            QCoreApplication::translate("Printer", "The page could not be written to %1: %2")
+                .arg(path, file.errorString()));
     return {Printer::Outcome::Status::Printed, {}, path};
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qtprinter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QPainter>
@@ -17,7 +18,8 @@ Printer::Outcome QtPrinter::PrintPage(QSize page, const PageDrawing& draw) {
                                                             : QPageLayout::Portrait);
     QPainter painter;
     const QString refused =
-        QStringLiteral("The printer %1 did not accept the page.").arg(info.printerName());
+        QCoreApplication::translate("Printer", "The printer %1 did not accept the page.")
+            .arg(info.printerName());
     if (!painter.begin(&printer))
         return {Outcome::Status::Failed, refused, {}};
     DrawFitted(painter, page, draw);
@@ -27,9 +29,11 @@ Printer::Outcome QtPrinter::PrintPage(QSize page, const PageDrawing& draw) {
 }
 
 Printer::Outcome QtPrinter::printToPdf(QSize page, const PageDrawing& draw) {
-    QFileDialog dialog(dialogParent_, QStringLiteral("No printer found - save the page as PDF"),
-                       QDir::home().filePath(QStringLiteral("Zederoru page.pdf")),
-                       QStringLiteral("PDF files (*.pdf)"));
+    QFileDialog dialog(
+        dialogParent_,
+        QCoreApplication::translate("Printer", "No printer found - save the page as PDF"),
+        QDir::home().filePath(QCoreApplication::translate("Printer", "Zederoru page.pdf")),
+        QCoreApplication::translate("Printer", "PDF files (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -3,6 +3,7 @@
 
 #include "files.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -149,17 +150,19 @@ void flushFolder(const QString& target) {
 QString lockFailure(QLockFile::LockError error, int errnum) {
     switch (error) {
     case QLockFile::LockFailedError:
-        return QStringLiteral("it is busy: another Zederoru is changing it; try again in a "
-                              "moment");
+        return QCoreApplication::translate("SafeWrite",
+                                           "it is busy: another Zederoru is changing it; "
+                                           "try again in a moment");
     case QLockFile::PermissionError:
-        return QStringLiteral("the folder it lies in cannot be written");
+        return QCoreApplication::translate("SafeWrite", "the folder it lies in cannot be written");
     case QLockFile::NoError:
     case QLockFile::UnknownError:
         break;
     }
     // A full disk or a folder that has gone: the system's own words say it best.
     return errnum != 0 ? systemError(errnum)
-                       : QStringLiteral("its lock file cannot be created beside it");
+                       : QCoreApplication::translate("SafeWrite",
+                                                     "its lock file cannot be created beside it");
 }
 
 } // namespace
@@ -195,7 +198,7 @@ bool replaceFile(const QString& path, const QByteArray& content, QString* why) {
         if (const QString kind = notRegularFile(old.st_mode); !kind.isEmpty())
             return fail(why, kind);
         if (markedReadOnly(old, name))
-            return fail(why, QStringLiteral("the file is read-only"));
+            return fail(why, QCoreApplication::translate("SafeWrite", "the file is read-only"));
     }
     removeLeftTemporaries(target);
     const std::optional<Temporary> temp = createTemporary(target, why);

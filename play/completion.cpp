@@ -3,6 +3,8 @@
 
 #include "puzzle/pelorin1.h"
 
+#include <QCoreApplication>
+
 bool CheckCompletion(PELORIN1& game) {
     game.Covered = 0;
     if (game.CopiedFlag == 0)
@@ -16,7 +18,8 @@ bool CheckCompletion(PELORIN1& game) {
 void CelebrateFigure(PELORIN1& game) {
     game.MarkSolved(game.CurrentFigure);
     game.PlaySound(QStringLiteral("clap4"));
-    game.messages.MsgBox({QStringLiteral("You got it - congratulations")});
+    game.messages.MsgBox(
+        {QCoreApplication::translate("Completion", "You got it - congratulations")});
     game.ResetPieces();
     game.CurrentFigure += 1;
     if (game.CurrentFigure > game.FigureCount)

@@ -4,6 +4,7 @@
 #include "fieldreader.h"
 #include "numbers.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace FigureFile {
@@ -87,7 +88,7 @@ namespace {
 bool shortHeader(const QList<LineSpan>& lines, QString* error) {
     if (lines.size() >= HeaderLines)
         return false;
-    *error = QStringLiteral("the header is shorter than 64 lines");
+    *error = QCoreApplication::translate("PELORIN1", "the header is shorter than 64 lines");
     return true;
 }
 
@@ -98,7 +99,7 @@ std::optional<PieceSetFields> headerOf(const QByteArray& data, QString* error) {
         for (double& v : home) {
             const std::optional<double> n = reader.number();
             if (!n || !fitsInt16(*n * 24)) {
-                *error = QStringLiteral("a home place is not a number");
+                *error = QCoreApplication::translate("FigureFile", "a home place is not a number");
                 return std::nullopt;
             }
             v = *n;
@@ -107,8 +108,9 @@ std::optional<PieceSetFields> headerOf(const QByteArray& data, QString* error) {
     for (std::size_t i = 0; i < 7; ++i) {
         for (std::size_t o = 0; o < 8; ++o) {
             if (!readShapeRecord(reader, set.shape[i][o])) {
-                *error = QStringLiteral("the shape record of piece %1, orientation %2 is not "
-                                        "numeric")
+                *error = QCoreApplication::translate("FigureFile",
+                                                     "the shape record of piece %1, orientation "
+                                                     "%2 is not numeric")
                              .arg(i)
                              .arg(o);
                 return std::nullopt;

@@ -68,12 +68,11 @@ PELORIN1::LoadResult PELORIN1::LoadFigures(QString* error) {
     const FigureFile::Figures figures = FigureFile::readFigures(*data, &readError);
     if (readError == FigureFile::ReadError::ShortHeader) {
         if (error)
-            *error = QStringLiteral("the header is shorter than 64 lines");
+            *error = tr("the header is shorter than 64 lines");
         return LoadResult::BadHeader;
     }
     if (readError == FigureFile::ReadError::TooMany) {
-        messages.MsgBox(
-            {QStringLiteral("Cannot handle more than %1 Zederoru").arg(Measures::MaxFigures)});
+        messages.MsgBox({tr("Cannot handle more than %1 Zederoru").arg(Measures::MaxFigures)});
         return LoadResult::TooMany;
     }
     FigureCount = 0;

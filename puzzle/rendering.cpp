@@ -124,9 +124,9 @@ void PELORIN1::ShowFigure() {
     view.setVisible(true);
     canvas.setVisible(false);
 
-    targetCaption_ = QStringLiteral("Pelorin (%1 of %2)").arg(CurrentFigure).arg(FigureCount);
+    targetCaption_ = tr("Pelorin (%1 of %2)").arg(CurrentFigure).arg(FigureCount);
     emit targetCaptionChanged(targetCaption_);
-    mainCaption_ = QStringLiteral("File: ") + FigureFilePath;
+    mainCaption_ = tr("File: %1").arg(FigureFilePath);
     emit mainCaptionChanged(mainCaption_);
 
     if (PlayLevel == 2) {

@@ -7,6 +7,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config
           qt6-base-dev qt6-multimedia-dev qt6-svg-dev libqt6svg6
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
           gstreamer1.0-plugins-good
           desktop-file-utils appstream
           xvfb xauth

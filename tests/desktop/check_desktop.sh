@@ -9,6 +9,8 @@
 # desktop_windows.
 # Usage: check_desktop.sh BUILD_DIR  (the folder that holds the game and its data)
 set -euo pipefail
+# The checks find the windows by their English titles, whatever the desktop's language.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8 LANGUAGE=
 
 build="$(cd "${1:?usage: check_desktop.sh BUILD_DIR}" && pwd)"
 if [ -z "${ZEDERORU_DESKTOP_X:-}" ]; then

@@ -2,6 +2,8 @@
 #include "help/aboutform.h"
 #include "help/form5.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -29,6 +31,35 @@ private slots:
         const QString appDir = folder.path() + QLatin1Char('/');
         Form5 help(appDir);
         QVERIFY(help.WebBrowser1->toPlainText().contains(appDir + QStringLiteral("Zederoru.htm")));
+    }
+
+    // The page in the player's language when there is one, else the English one.
+    void helpPageFollowsTheLanguage_data() {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("German") << "de_DE"
+                                << "Zederoru.de.htm";
+        QTest::newRow("a region with a page of its own") << "fr_CA"
+                                                         << "Zederoru.fr_CA.htm";
+        QTest::newRow("a region without") << "de_AT"
+                                          << "Zederoru.de.htm";
+        QTest::newRow("a language without a page") << "es_ES"
+                                                   << "Zederoru.htm";
+        QTest::newRow("C") << "C"
+                           << "Zederoru.htm";
+    }
+
+    void helpPageFollowsTheLanguage() {
+        QFETCH(QString, locale);
+        QFETCH(QString, page);
+        QTemporaryDir folder;
+        const QString appDir = folder.path() + QLatin1Char('/');
+        for (const char* name : {"Zederoru.htm", "Zederoru.de.htm", "Zederoru.fr_CA.htm"}) {
+            QFile file(appDir + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QVERIFY(QDir().mkdir(appDir + "Zederoru.es.htm")); // a folder is no page
+        QCOMPARE(Form5::HelpPage(appDir, QLocale(locale)), appDir + page);
     }
 
     void browserKeepsItsMarginsOnResize_data() {

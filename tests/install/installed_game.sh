@@ -7,6 +7,7 @@ fail=0
 expect_files() {
     local prefix="$1" bindir="$2" file
     for file in "$bindir/zederoru" share/zederoru/PELORIN.pel share/zederoru/Zederoru.htm \
+        share/zederoru/Zederoru.{de,es,fr}.htm \
         share/applications/org.zederoru.zederoru.desktop \
         share/metainfo/org.zederoru.zederoru.metainfo.xml \
         share/mime/packages/org.zederoru.zederoru.xml \
