@@ -23,12 +23,21 @@ QString installedDataDir(const QStringList& candidates) {
     return {};
 }
 
+// The names of an installed collection would name the figures of the player's own copy
+// wrongly once either has changed; names go only with the collection they belong to.
+bool namesOfPlayersCollection(const QString& folder, const QString& name) {
+    if (!name.endsWith(QLatin1String(".names")))
+        return false;
+    const QString collection = name.chopped(6) + QStringLiteral(".pel");
+    return QFileInfo::exists(QDir(folder).filePath(collection));
+}
+
 // Copies the installed data into the player's folder, never replacing a file already there.
 void fillPlayerFolder(const QString& from, ProgramFolder& folder) {
     QDir().mkpath(folder.path);
     for (const QString& name : playerDataFiles(from)) {
         const QString target = QDir(folder.path).filePath(name);
-        if (QFileInfo::exists(target))
+        if (QFileInfo::exists(target) || namesOfPlayersCollection(folder.path, name))
             continue;
         // Installed data may be read-only; the player's copy is the player's to change.
         if (QFile::copy(QDir(from).filePath(name), target) &&
@@ -49,8 +58,9 @@ bool canCreateFileIn(const QString& dir) {
 } // namespace
 
 QStringList playerDataFiles(const QString& dataDir) {
-    const QStringList patterns = {QStringLiteral("*.pel"), QStringLiteral("*.wav"),
-                                  QStringLiteral("*.htm"), QStringLiteral("*.png")};
+    const QStringList patterns = {QStringLiteral("*.pel"), QStringLiteral("*.names"),
+                                  QStringLiteral("*.wav"), QStringLiteral("*.htm"),
+                                  QStringLiteral("*.png")};
     return QDir(dataDir).entryList(patterns, QDir::Files, QDir::Name);
 }
 

@@ -2,6 +2,8 @@
 #include "allshapes.h"
 
 #include "figurepage.h"
+
+#include "collection/figurenames.h"
 #include "pagescroll.h"
 #include "platform/surfacewidget.h"
 #include "platform/twips.h"
@@ -13,6 +15,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QToolTip>
 #include <QWheelEvent>
 
 AllShapes::AllShapes(PELORIN1& game, std::function<void(int)> goToFigure, QWidget* parent)
@@ -46,6 +49,7 @@ AllShapes::AllShapes(PELORIN1& game, std::function<void(int)> goToFigure, QWidge
 
     Picture->setOverlay([this](QPainter& painter) { markCurrentFigure(painter); });
     connect(&game_, &PELORIN1::targetCaptionChanged, Picture, qOverload<>(&QWidget::update));
+    connect(&game_, &PELORIN1::targetCaptionChanged, this, &AllShapes::nameCurrentFigure);
     connect(&game_, &PELORIN1::solvedChanged, this, [this] {
         if (isVisible())
             DrawThumbnails(); // the tick of the figure just solved
@@ -73,13 +77,36 @@ void AllShapes::ViewModal() {
 }
 
 void AllShapes::DrawThumbnails() {
+    names_ = FigureNames::read(game_.FigureFilePath);
+    nameCurrentFigure();
     DrawPage(game_, ThumbnailGrid, game_.FirstShown, ThumbnailStyle(), page_);
     page_.Refresh();
+}
+
+QString AllShapes::nameOf(int figure) const {
+    return figure >= 1 && figure <= names_.size() ? names_[figure - 1] : QString();
+}
+
+// What a screen reader says of the picture: the framed figure, by number and name.
+void AllShapes::nameCurrentFigure() {
+    const int n = game_.CurrentFigure;
+    const QString name = nameOf(n);
+    Picture->setAccessibleName(name.isEmpty() ? tr("Figure %1").arg(n)
+                                              : tr("Figure %1: %2").arg(n).arg(name));
 }
 
 bool AllShapes::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate)
         Form_Activate();
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString name = nameOf(FigureAt(game_, ThumbnailGrid, game_.FirstShown, help->pos()));
+        if (name.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), name, this);
+        return true;
+    }
     return QDialog::event(event);
 }
 

@@ -4,6 +4,7 @@
 #include "platform/surface.h"
 
 #include <QDialog>
+#include <QStringList>
 #include <functional>
 
 class PELORIN1;
@@ -13,9 +14,10 @@ class QScrollBar;
 class SurfaceWidget;
 
 // The view-all window: the collection as 8 x 8 thumbnails per page, the current figure's
-// cell framed. Pointing at a thumbnail shows its number, a click makes it the current
-// figure, a right click or Esc hides the window; the wheel and the paging keys leaf through
-// the pages.
+// cell framed. Pointing at a thumbnail shows its number, and its name as a tool tip when the
+// collection has a names file; the picture's accessible name is the current figure's. A click makes
+// it the current figure, a right click or Esc hides the window; the wheel and the paging keys leaf
+// through the pages.
 class AllShapes : public QDialog {
     Q_OBJECT
 public:
@@ -54,8 +56,11 @@ private:
     void VScroll1_Change(int value);
     void setHoverText(const QString& text);
     void showFirstShown();
+    QString nameOf(int figure) const;
+    void nameCurrentFigure();
 
     PELORIN1& game_;
     std::function<void(int)> goToFigure_;
     Surface page_;
+    QStringList names_; // of the collection's figures, from its names file
 };

@@ -2,6 +2,7 @@
 #include "collectioncheck.h"
 
 #include "defaultpieceset.h"
+#include "figureshape.h"
 #include "platform/surface.h"
 #include "puzzle/fieldreader.h"
 #include "puzzle/figurefile.h"
@@ -10,6 +11,7 @@
 #include "puzzle/silhouette.h"
 
 #include <QCoreApplication>
+#include <QPolygonF>
 
 #include <algorithm>
 #include <array>
@@ -32,6 +34,41 @@ constexpr double ContactTolerance = 1.0;
 constexpr double MinimumContact = 1.0;
 constexpr double OverlapTolerance = 1.0;
 
+// Silhouettes that share this much of their area, in percent, in one of the eight ways to lay
+// one onto the other, are the same shape turned or mirrored; from NearlyAlike on they are
+// too alike for the player to tell them apart.
+constexpr int Congruent = 98;
+constexpr int NearlyAlike = 95;
+// Uncovered pixels inside the silhouette beyond the seams that pieces a pixel apart leave.
+constexpr int HoleTolerance = 40;
+// Straight stretches of the outline shorter than MinimumStep pixels are steps that give a
+// joint away; below StepTolerance they are the slack of whole-pixel places. The shortest
+// stretch the pieces make without a joint showing is 19.8 pixels (a 68-pixel side beside a
+// 48-pixel one); the steps players noticed in the default collection were 4 to 14 pixels.
+constexpr double StepTolerance = 2.0;
+constexpr double MinimumStep = 16.0;
+
+QString wayName(int way) {
+    static const char* const names[8] = {
+        QT_TRANSLATE_NOOP("CollectionCheck", "as it is"),
+        QT_TRANSLATE_NOOP("CollectionCheck", "turned a quarter"),
+        QT_TRANSLATE_NOOP("CollectionCheck", "turned half round"),
+        QT_TRANSLATE_NOOP("CollectionCheck", "turned three quarters"),
+        QT_TRANSLATE_NOOP("CollectionCheck", "mirrored"),
+        QT_TRANSLATE_NOOP("CollectionCheck", "mirrored and turned a quarter"),
+        QT_TRANSLATE_NOOP("CollectionCheck", "mirrored and turned half round"),
+        QT_TRANSLATE_NOOP("CollectionCheck", "mirrored and turned three quarters")};
+    return QCoreApplication::translate("CollectionCheck", names[way]);
+}
+
+// The square is the piece whose orientations come in pairs that draw the same outline; play
+// only ever turns it between the first two.
+constexpr std::size_t Square = 3;
+// The probes appending uses around every corner of a piece to find its neighbours.
+constexpr std::array<QPoint, 8> CornerProbes{QPoint(3, -3), QPoint(3, 3), QPoint(-3, -3),
+                                             QPoint(-3, 3), QPoint(3, 0), QPoint(-3, 0),
+                                             QPoint(0, 3),  QPoint(0, -3)};
+
 struct Placed {
     std::array<int, 7> orient{};
     std::array<QPoint, 7> origin{};
@@ -52,14 +89,19 @@ private:
     std::optional<Placed> parse(int line, const QByteArray& text);
     void checkFigure(int line, const Placed& figure);
     void checkOverlaps(int line, const std::array<Polygon, 7>& polygons);
-    void checkContacts(int line, const std::array<Polygon, 7>& polygons);
-    void checkSize(int line, const Placed& figure);
-    void checkDuplicate(int line, const Placed& figure);
+    void checkContacts(int line, const std::array<Polygon, 7>& polygons,
+                       const Silhouette::Arrangement& outlines);
+    bool checkSize(int line, const Placed& figure);
+    void checkDuplicate(int line, const Placed& figure, bool measured);
+    bool checkLikeness(int line, const std::array<FigureShape::Sampled, 8>& ways);
+    void checkSquare(int line, const Placed& figure);
+    void checkOutline(int line, const Silhouette::Arrangement& outlines);
 
     struct Earlier {
         int line;
         QByteArray key;
         Silhouette::Arrangement outlines;
+        std::array<FigureShape::Sampled, 8> ways;
     };
 
     Result& result_;
@@ -173,7 +215,52 @@ void Checker::checkOverlaps(int line, const std::array<Polygon, 7>& polygons) {
     }
 }
 
-void Checker::checkContacts(int line, const std::array<Polygon, 7>& polygons) {
+// Whether appending sees piece b next to a corner of piece a: a probe a few pixels from
+// the corner lands on b's pixels (a pixel is b's where its centre lies inside b).
+bool probeTouches(const std::array<QPoint, 5>& a, const Polygon& b) {
+    const QPolygonF shape(b);
+    for (std::size_t k = 0; k < 4; ++k) {
+        for (const QPoint& d : CornerProbes) {
+            if (shape.containsPoint(QPointF(a[k] + d) + QPointF(0.5, 0.5), Qt::OddEvenFill))
+                return true;
+        }
+    }
+    return false;
+}
+
+double distanceToSegment(QPointF p, QPointF a, QPointF b) {
+    const QPointF ab = b - a;
+    const double squared = QPointF::dotProduct(ab, ab);
+    const double t =
+        squared == 0 ? 0 : std::clamp(QPointF::dotProduct(p - a, ab) / squared, 0.0, 1.0);
+    const QPointF d = p - (a + t * ab);
+    return std::hypot(d.x(), d.y());
+}
+
+// Whether a corner of piece a lies on piece b's outline, within the slack.
+bool cornerMeets(const Polygon& a, const Polygon& b) {
+    for (const QPointF& corner : a) {
+        for (qsizetype k = 0; k < b.size(); ++k) {
+            if (distanceToSegment(corner, b[k], b[(k + 1) % b.size()]) <= ContactTolerance)
+                return true;
+        }
+    }
+    return false;
+}
+
+// Pieces that meet along an edge hold together; so do pieces that meet at a corner where
+// appending sees them as neighbours.
+bool touching(const std::array<Polygon, 7>& polygons, const Silhouette::Arrangement& outlines,
+              std::size_t a, std::size_t b) {
+    if (PieceGeometry::sharedEdgeLength(polygons[a], polygons[b], ContactTolerance) >=
+        MinimumContact)
+        return true;
+    return (cornerMeets(polygons[a], polygons[b]) || cornerMeets(polygons[b], polygons[a])) &&
+           (probeTouches(outlines[a], polygons[b]) || probeTouches(outlines[b], polygons[a]));
+}
+
+void Checker::checkContacts(int line, const std::array<Polygon, 7>& polygons,
+                            const Silhouette::Arrangement& outlines) {
     std::array<int, 7> cluster{0, 1, 2, 3, 4, 5, 6};
     auto root = [&](int p) {
         while (cluster[static_cast<std::size_t>(p)] != p)
@@ -182,8 +269,7 @@ void Checker::checkContacts(int line, const std::array<Polygon, 7>& polygons) {
     };
     for (std::size_t a = 0; a < 7; ++a) {
         for (std::size_t b = a + 1; b < 7; ++b) {
-            if (PieceGeometry::sharedEdgeLength(polygons[a], polygons[b], ContactTolerance) >=
-                MinimumContact)
+            if (touching(polygons, outlines, a, b))
                 cluster[static_cast<std::size_t>(root(static_cast<int>(b)))] =
                     root(static_cast<int>(a));
         }
@@ -196,7 +282,7 @@ void Checker::checkContacts(int line, const std::array<Polygon, 7>& polygons) {
     QStringList clusters;
     for (const auto& [first, members] : groups) {
         if (members.size() == 1)
-            report(line, tr("piece %1 touches no other piece along an edge").arg(first));
+            report(line, tr("piece %1 touches no other piece").arg(first));
         else
             clusters.append(pieceList(members));
     }
@@ -275,7 +361,8 @@ bool fitsTargetView(const std::array<std::array<QPoint, 5>, 7>& outlines, QPoint
            dx + static_cast<float>(maxX) <= w && dy + static_cast<float>(maxY) <= h;
 }
 
-void Checker::checkSize(int line, const Placed& figure) {
+// Whether the figure is small enough to be measured as a silhouette: appending takes it.
+bool Checker::checkSize(int line, const Placed& figure) {
     const auto outlines = outlinesOf(set_, figure);
     const QRect box = boxOf(outlines);
     const int width = box.width() - 1;
@@ -286,7 +373,7 @@ void Checker::checkSize(int line, const Placed& figure) {
                          .arg(width)
                          .arg(height)
                          .arg(AppendLimit));
-        return;
+        return false;
     }
     if (!fitsTargetView(outlines, figure.reference))
         report(line, tr("the figure is %1 x %2 pixels and does not fit the target "
@@ -301,6 +388,7 @@ void Checker::checkSize(int line, const Placed& figure) {
                         "%2% wanted")
                          .arg(percent)
                          .arg(MinimumDensity));
+    return true;
 }
 
 // The arrangement as a set of outlines relative to its top-left corner; the two pieces of
@@ -328,11 +416,16 @@ QByteArray arrangementKey(const std::array<std::array<QPoint, 5>, 7>& outlines) 
     return key;
 }
 
-// A figure the game cannot tell from an earlier one: the same arrangement, or one that
-// forms the same silhouette, so that each figure accepts the other's solution.
-void Checker::checkDuplicate(int line, const Placed& figure) {
+// A figure the player cannot tell from an earlier one: the same arrangement, one that
+// forms the same silhouette, so that each figure accepts the other's solution, or the
+// earlier shape turned or mirrored, or nearly so. Only a figure small enough to be measured
+// is compared by its shape.
+void Checker::checkDuplicate(int line, const Placed& figure, bool measured) {
     const Silhouette::Arrangement outlines = outlinesOf(set_, figure);
     const QByteArray key = arrangementKey(outlines);
+    std::array<FigureShape::Sampled, 8> ways;
+    if (measured)
+        ways = FigureShape::turnsAndMirrors(outlines);
     for (const Earlier& earlier : earlier_) {
         if (earlier.key == key) {
             report(line, tr("the same figure as line %1").arg(earlier.line));
@@ -345,7 +438,63 @@ void Checker::checkDuplicate(int line, const Placed& figure) {
             return;
         }
     }
-    earlier_.append({line, key, outlines});
+    if (!measured || !checkLikeness(line, ways))
+        earlier_.append({line, key, outlines, ways});
+}
+
+// Reports the earlier figure most like this one when the two silhouettes share at least
+// NearlyAlike of their area in one of the eight ways to lay one onto the other.
+bool Checker::checkLikeness(int line, const std::array<FigureShape::Sampled, 8>& ways) {
+    int best = 0, bestLine = 0, bestWay = 0;
+    for (const Earlier& earlier : earlier_) {
+        int way = 0;
+        const int percent = FigureShape::bestOverlap(ways[0], earlier.ways, NearlyAlike, &way);
+        if (percent > best)
+            best = percent, bestLine = earlier.line, bestWay = way;
+    }
+    if (best >= Congruent)
+        report(line, tr("the shape of line %1 %2").arg(bestLine).arg(wayName(bestWay)));
+    else if (best >= NearlyAlike)
+        report(line, tr("nearly the shape of line %1 %2: %3% of the area in common")
+                         .arg(bestLine)
+                         .arg(wayName(bestWay))
+                         .arg(best));
+    return best >= NearlyAlike;
+}
+
+// Play turns the square only between its first two orientations; a record with another
+// never matches what the player lays.
+void Checker::checkSquare(int line, const Placed& figure) {
+    const int o = figure.orient[Square];
+    if (o <= 1)
+        return;
+    const int reachable =
+        set_.diagonal[Square][static_cast<std::size_t>(o)] == set_.diagonal[Square][1] ? 1 : 0;
+    report(line, tr("the square (piece %1) has orientation %2, which play never reaches; write %3")
+                     .arg(Square)
+                     .arg(o)
+                     .arg(reachable));
+}
+
+// A hole inside the silhouette, or a step in its outline that shows where two pieces meet.
+void Checker::checkOutline(int line, const Silhouette::Arrangement& outlines) {
+    const int hole = FigureShape::holeArea(outlines);
+    if (hole > HoleTolerance)
+        report(line, tr("the silhouette encloses a hole of %1 square pixels").arg(hole));
+    std::vector<double> steps;
+    for (const double stretch : FigureShape::outlineStretches(outlines)) {
+        if (stretch >= StepTolerance && stretch < MinimumStep)
+            steps.push_back(stretch);
+    }
+    if (steps.empty())
+        return;
+    const double shortest = *std::min_element(steps.begin(), steps.end());
+    const QString what = steps.size() == 1
+                             ? tr("a step of %1 pixels")
+                             : tr("%1 steps, the shortest of %2 pixels").arg(steps.size());
+    report(line, tr("the outline makes %1, %2 at least wanted")
+                     .arg(what.arg(shortest, 0, 'f', 1))
+                     .arg(MinimumStep));
 }
 
 void Checker::checkFigure(int line, const Placed& figure) {
@@ -354,9 +503,12 @@ void Checker::checkFigure(int line, const Placed& figure) {
     for (std::size_t k = 0; k < 7; ++k)
         polygons[k] = PieceGeometry::drawnPolygon(outlines[k]);
     checkOverlaps(line, polygons);
-    checkContacts(line, polygons);
-    checkSize(line, figure);
-    checkDuplicate(line, figure);
+    checkContacts(line, polygons, outlines);
+    const bool measured = checkSize(line, figure);
+    checkSquare(line, figure);
+    if (measured)
+        checkOutline(line, outlines);
+    checkDuplicate(line, figure, measured);
 }
 
 void Checker::run(const QByteArray& data) {

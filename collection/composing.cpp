@@ -2,6 +2,7 @@
 #include "composing.h"
 
 #include "collectionfile.h"
+#include "figurenames.h"
 
 #include "platform/safewrite.h"
 #include "puzzle/measures.h"
@@ -107,6 +108,21 @@ std::array<std::int32_t, FigureFile::RecordFields> figureRecord(const PELORIN1& 
     return fields;
 }
 
+// The collection with the record appended and, under the same lock, the names file beside
+// it, when there is one, with an empty name for the new figure.
+std::optional<QByteArray>
+withRecordAndName(const PELORIN1& game, const QByteArray& current,
+                  const std::array<std::int32_t, FigureFile::RecordFields>& fields, QString* why) {
+    std::optional<QByteArray> next = CollectionFile::withRecord(current, fields, why);
+    if (!next)
+        return std::nullopt;
+    const std::optional<FigureFile::Layout> layout = FigureFile::layoutOf(current, why);
+    if (!layout || !FigureNames::follow(game.FigureFilePath, FigureNames::withNewFigure,
+                                        static_cast<int>(layout->figures.records.size()), why))
+        return std::nullopt;
+    return next;
+}
+
 // Appends to the file as it is on disk now, under its lock: whatever another program added
 // since it was loaded stays, and the new record's number follows the figures the file holds
 // now.
@@ -116,7 +132,7 @@ bool writeRecord(PELORIN1& game, const Box& box) {
     if (SafeWrite::update(
             game.FigureFilePath, FigureFile::MaxFileBytes,
             [&](const QByteArray& current, QString* reason) {
-                return CollectionFile::withRecord(current, fields, reason);
+                return withRecordAndName(game, current, fields, reason);
             },
             &why))
         return true;

@@ -2,12 +2,14 @@
 #include "removing.h"
 
 #include "collectionfile.h"
+#include "figurenames.h"
 #include "opensavedialog.h"
 
 #include "platform/safewrite.h"
 #include "puzzle/pelorin1.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <sys/stat.h>
 
@@ -43,6 +45,9 @@ std::optional<QByteArray> withoutShownFigure(const PELORIN1& game, const QByteAr
         return std::nullopt;
     }
     figuresBefore = r->figuresBefore;
+    if (!FigureNames::follow(game.FigureFilePath, FigureNames::withoutFigure, game.CurrentFigure,
+                             why))
+        return std::nullopt;
     return r->content;
 }
 
@@ -93,6 +98,20 @@ bool mayReplace(PELORIN1& game, const QString& target) {
     return game.messages.MsgBox(question) == Answer::Yes;
 }
 
+// The names go with the copy; the names of a collection the copy replaced go with it.
+bool copyNames(const QString& from, const QString& to, QString* why) {
+    QFile names(FigureNames::pathFor(from));
+    if (!names.exists()) {
+        QFile::remove(FigureNames::pathFor(to));
+        return true;
+    }
+    if (!names.open(QIODevice::ReadOnly)) {
+        *why = names.errorString();
+        return false;
+    }
+    return SafeWrite::replaceFile(FigureNames::pathFor(to), names.readAll(), why);
+}
+
 bool copyCollection(PELORIN1& game, const QString& target) {
     QString why;
     const std::optional<QByteArray> data = CollectionFile::read(game.FigureFilePath, &why);
@@ -103,7 +122,8 @@ bool copyCollection(PELORIN1& game, const QString& target) {
         return false;
     }
     SafeWrite::FileLock lock(target);
-    if (!lock.acquire(&why) || !SafeWrite::replaceFile(target, *data, &why)) {
+    if (!lock.acquire(&why) || !SafeWrite::replaceFile(target, *data, &why) ||
+        !copyNames(game.FigureFilePath, target, &why)) {
         CollectionFile::TellFailure(
             game, QCoreApplication::translate("Removing", "Pelorin file not copied as:"), target,
             why);

@@ -32,6 +32,14 @@ Januar 2005</translation>
         <source>Click to select, right-click to close</source>
         <translation>Klick: wählen, Rechtsklick: schließen</translation>
     </message>
+    <message>
+        <source>Figure %1</source>
+        <translation>Figur %1</translation>
+    </message>
+    <message>
+        <source>Figure %1: %2</source>
+        <translation>Figur %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CollectionCheck</name>
@@ -72,8 +80,8 @@ Januar 2005</translation>
         <translation>die Teile %1 und %2 überlappen sich um %3 Quadratpixel</translation>
     </message>
     <message>
-        <source>piece %1 touches no other piece along an edge</source>
-        <translation>Teil %1 berührt kein anderes Teil entlang einer Kante</translation>
+        <source>piece %1 touches no other piece</source>
+        <translation>Teil %1 berührt kein anderes Teil</translation>
     </message>
     <message>
         <source>the pieces fall apart into clusters: %1</source>
@@ -126,6 +134,66 @@ Januar 2005</translation>
     <message>
         <source>%1: %2, %3 problems found</source>
         <translation>%1: %2, %3 Probleme gefunden</translation>
+    </message>
+    <message>
+        <source>as it is</source>
+        <translation>so wie sie ist</translation>
+    </message>
+    <message>
+        <source>turned a quarter</source>
+        <translation>um eine Vierteldrehung gedreht</translation>
+    </message>
+    <message>
+        <source>turned half round</source>
+        <translation>um eine halbe Drehung gedreht</translation>
+    </message>
+    <message>
+        <source>turned three quarters</source>
+        <translation>um eine Dreivierteldrehung gedreht</translation>
+    </message>
+    <message>
+        <source>mirrored</source>
+        <translation>gespiegelt</translation>
+    </message>
+    <message>
+        <source>mirrored and turned a quarter</source>
+        <translation>gespiegelt und um eine Vierteldrehung gedreht</translation>
+    </message>
+    <message>
+        <source>mirrored and turned half round</source>
+        <translation>gespiegelt und um eine halbe Drehung gedreht</translation>
+    </message>
+    <message>
+        <source>mirrored and turned three quarters</source>
+        <translation>gespiegelt und um eine Dreivierteldrehung gedreht</translation>
+    </message>
+    <message>
+        <source>the shape of line %1 %2</source>
+        <translation>die Form aus Zeile %1, %2</translation>
+    </message>
+    <message>
+        <source>nearly the shape of line %1 %2: %3% of the area in common</source>
+        <translation>fast die Form aus Zeile %1, %2: %3 % der Fläche gemeinsam</translation>
+    </message>
+    <message>
+        <source>the square (piece %1) has orientation %2, which play never reaches; write %3</source>
+        <translation>das Quadrat (Teil %1) hat die Lage %2, die im Spiel nie erreicht wird; %3 schreiben</translation>
+    </message>
+    <message>
+        <source>the silhouette encloses a hole of %1 square pixels</source>
+        <translation>die Silhouette umschließt ein Loch von %1 Quadratpixeln</translation>
+    </message>
+    <message>
+        <source>a step of %1 pixels</source>
+        <translation>eine Stufe von %1 Pixeln</translation>
+    </message>
+    <message>
+        <source>%1 steps, the shortest of %2 pixels</source>
+        <translation>%1 Stufen, die kürzeste von %2 Pixeln</translation>
+    </message>
+    <message>
+        <source>the outline makes %1, %2 at least wanted</source>
+        <translation>der Umriss macht %1, mindestens %2 verlangt</translation>
     </message>
 </context>
 <context>

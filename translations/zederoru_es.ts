@@ -32,6 +32,14 @@ Enero de 2005</translation>
         <source>Click to select, right-click to close</source>
         <translation>Clic: elegir, clic derecho: cerrar</translation>
     </message>
+    <message>
+        <source>Figure %1</source>
+        <translation>Figura %1</translation>
+    </message>
+    <message>
+        <source>Figure %1: %2</source>
+        <translation>Figura %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>CollectionCheck</name>
@@ -72,8 +80,8 @@ Enero de 2005</translation>
         <translation>las piezas %1 y %2 se solapan en %3 píxeles cuadrados</translation>
     </message>
     <message>
-        <source>piece %1 touches no other piece along an edge</source>
-        <translation>la pieza %1 no toca ninguna otra pieza por un borde</translation>
+        <source>piece %1 touches no other piece</source>
+        <translation>la pieza %1 no toca ninguna otra pieza</translation>
     </message>
     <message>
         <source>the pieces fall apart into clusters: %1</source>
@@ -126,6 +134,66 @@ Enero de 2005</translation>
     <message>
         <source>%1: %2, %3 problems found</source>
         <translation>%1: %2, se encontraron %3 problemas</translation>
+    </message>
+    <message>
+        <source>as it is</source>
+        <translation>tal como está</translation>
+    </message>
+    <message>
+        <source>turned a quarter</source>
+        <translation>girada un cuarto de vuelta</translation>
+    </message>
+    <message>
+        <source>turned half round</source>
+        <translation>girada media vuelta</translation>
+    </message>
+    <message>
+        <source>turned three quarters</source>
+        <translation>girada tres cuartos de vuelta</translation>
+    </message>
+    <message>
+        <source>mirrored</source>
+        <translation>reflejada</translation>
+    </message>
+    <message>
+        <source>mirrored and turned a quarter</source>
+        <translation>reflejada y girada un cuarto de vuelta</translation>
+    </message>
+    <message>
+        <source>mirrored and turned half round</source>
+        <translation>reflejada y girada media vuelta</translation>
+    </message>
+    <message>
+        <source>mirrored and turned three quarters</source>
+        <translation>reflejada y girada tres cuartos de vuelta</translation>
+    </message>
+    <message>
+        <source>the shape of line %1 %2</source>
+        <translation>la forma de la línea %1, %2</translation>
+    </message>
+    <message>
+        <source>nearly the shape of line %1 %2: %3% of the area in common</source>
+        <translation>casi la forma de la línea %1, %2: %3 % del área en común</translation>
+    </message>
+    <message>
+        <source>the square (piece %1) has orientation %2, which play never reaches; write %3</source>
+        <translation>el cuadrado (pieza %1) tiene la posición %2, que el juego nunca alcanza; escribir %3</translation>
+    </message>
+    <message>
+        <source>the silhouette encloses a hole of %1 square pixels</source>
+        <translation>la silueta encierra un hueco de %1 píxeles cuadrados</translation>
+    </message>
+    <message>
+        <source>a step of %1 pixels</source>
+        <translation>un escalón de %1 píxeles</translation>
+    </message>
+    <message>
+        <source>%1 steps, the shortest of %2 pixels</source>
+        <translation>%1 escalones, el más corto de %2 píxeles</translation>
+    </message>
+    <message>
+        <source>the outline makes %1, %2 at least wanted</source>
+        <translation>el contorno hace %1, se quieren al menos %2</translation>
     </message>
 </context>
 <context>

@@ -30,7 +30,15 @@ Janvier 2005</translation>
     <name>AllShapes</name>
     <message>
         <source>Click to select, right-click to close</source>
-        <translation>Clic : choisir, clic droit : fermer</translation>
+        <translation>Clic&#xa0;: choisir, clic droit&#xa0;: fermer</translation>
+    </message>
+    <message>
+        <source>Figure %1</source>
+        <translation>Figure %1</translation>
+    </message>
+    <message>
+        <source>Figure %1: %2</source>
+        <translation>Figure %1 : %2</translation>
     </message>
 </context>
 <context>
@@ -41,7 +49,7 @@ Janvier 2005</translation>
     </message>
     <message>
         <source>the header cannot be read: %1</source>
-        <translation>l’en-tête est illisible : %1</translation>
+        <translation>l’en-tête est illisible&#xa0;: %1</translation>
     </message>
     <message>
         <source>the header differs from the default piece set</source>
@@ -49,19 +57,19 @@ Janvier 2005</translation>
     </message>
     <message>
         <source>malformed record: %1 fields, 24 expected</source>
-        <translation>enregistrement mal formé : %1 champs, 24 attendus</translation>
+        <translation>enregistrement mal formé&#xa0;: %1 champs, 24 attendus</translation>
     </message>
     <message>
         <source>malformed record: field %1 &quot;%2&quot; is not a number</source>
-        <translation>enregistrement mal formé : le champ %1 « %2 » n’est pas un nombre</translation>
+        <translation>enregistrement mal formé&#xa0;: le champ %1 «&#xa0;%2&#xa0;» n’est pas un nombre</translation>
     </message>
     <message>
         <source>malformed record: field %1 (%2) is not a 16-bit whole number</source>
-        <translation>enregistrement mal formé : le champ %1 (%2) n’est pas un entier de 16 bits</translation>
+        <translation>enregistrement mal formé&#xa0;: le champ %1 (%2) n’est pas un entier de 16 bits</translation>
     </message>
     <message>
         <source>malformed record: piece %1 has orientation %2, 0 to 7 expected</source>
-        <translation>enregistrement mal formé : la pièce %1 a l’orientation %2, de 0 à 7 attendu</translation>
+        <translation>enregistrement mal formé&#xa0;: la pièce %1 a l’orientation %2, de 0 à 7 attendu</translation>
     </message>
     <message>
         <source>record number %1 is not above 0, so the game skips it</source>
@@ -72,12 +80,12 @@ Janvier 2005</translation>
         <translation>les pièces %1 et %2 se chevauchent sur %3 pixels carrés</translation>
     </message>
     <message>
-        <source>piece %1 touches no other piece along an edge</source>
-        <translation>la pièce %1 ne touche aucune autre pièce par un bord</translation>
+        <source>piece %1 touches no other piece</source>
+        <translation>la pièce %1 ne touche aucune autre pièce</translation>
     </message>
     <message>
         <source>the pieces fall apart into clusters: %1</source>
-        <translation>les pièces se séparent en groupes : %1</translation>
+        <translation>les pièces se séparent en groupes&#xa0;: %1</translation>
     </message>
     <message>
         <source>the figure is %1 x %2 pixels, wider or taller than the %3 appending allows</source>
@@ -89,7 +97,7 @@ Janvier 2005</translation>
     </message>
     <message>
         <source>the figure is sparse: it covers %1% of its box, at least %2% wanted</source>
-        <translation>la figure est clairsemée : elle couvre %1 % de son cadre, au moins %2 % souhaités</translation>
+        <translation>la figure est clairsemée&#xa0;: elle couvre %1 % de son cadre, au moins %2 % souhaités</translation>
     </message>
     <message>
         <source>the same figure as line %1</source>
@@ -97,7 +105,7 @@ Janvier 2005</translation>
     </message>
     <message>
         <source>the same silhouette as line %1: each figure accepts the other&apos;s solution</source>
-        <translation>la même silhouette qu’à la ligne %1 : chaque figure accepte la solution de l’autre</translation>
+        <translation>la même silhouette qu’à la ligne %1&#xa0;: chaque figure accepte la solution de l’autre</translation>
     </message>
     <message>
         <source>the collection holds no figures</source>
@@ -127,12 +135,72 @@ Janvier 2005</translation>
         <source>%1: %2, %3 problems found</source>
         <translation>%1: %2, %3 problèmes trouvés</translation>
     </message>
+    <message>
+        <source>as it is</source>
+        <translation>telle quelle</translation>
+    </message>
+    <message>
+        <source>turned a quarter</source>
+        <translation>tournée d’un quart de tour</translation>
+    </message>
+    <message>
+        <source>turned half round</source>
+        <translation>tournée d’un demi-tour</translation>
+    </message>
+    <message>
+        <source>turned three quarters</source>
+        <translation>tournée de trois quarts de tour</translation>
+    </message>
+    <message>
+        <source>mirrored</source>
+        <translation>en miroir</translation>
+    </message>
+    <message>
+        <source>mirrored and turned a quarter</source>
+        <translation>en miroir et tournée d’un quart de tour</translation>
+    </message>
+    <message>
+        <source>mirrored and turned half round</source>
+        <translation>en miroir et tournée d’un demi-tour</translation>
+    </message>
+    <message>
+        <source>mirrored and turned three quarters</source>
+        <translation>en miroir et tournée de trois quarts de tour</translation>
+    </message>
+    <message>
+        <source>the shape of line %1 %2</source>
+        <translation>la forme de la ligne %1, %2</translation>
+    </message>
+    <message>
+        <source>nearly the shape of line %1 %2: %3% of the area in common</source>
+        <translation>presque la forme de la ligne %1, %2 : %3 % de la surface en commun</translation>
+    </message>
+    <message>
+        <source>the square (piece %1) has orientation %2, which play never reaches; write %3</source>
+        <translation>le carré (pièce %1) a la position %2, que le jeu n’atteint jamais ; écrire %3</translation>
+    </message>
+    <message>
+        <source>the silhouette encloses a hole of %1 square pixels</source>
+        <translation>la silhouette enferme un trou de %1 pixels carrés</translation>
+    </message>
+    <message>
+        <source>a step of %1 pixels</source>
+        <translation>une marche de %1 pixels</translation>
+    </message>
+    <message>
+        <source>%1 steps, the shortest of %2 pixels</source>
+        <translation>%1 marches, la plus courte de %2 pixels</translation>
+    </message>
+    <message>
+        <source>the outline makes %1, %2 at least wanted</source>
+        <translation>le contour fait %1, au moins %2 voulus</translation>
+    </message>
 </context>
 <context>
     <name>CollectionFile</name>
     <message>
         <source>it is not a Pelorin file: %1</source>
-        <translation>ce n’est pas un fichier de collection : %1</translation>
+        <translation>ce n’est pas un fichier de collection&#xa0;: %1</translation>
     </message>
     <message>
         <source>the line of this Pelorin also holds part of the piece set, which removing it would spoil</source>
@@ -184,7 +252,7 @@ Zederoru est un jeu de casse-tête : reconstituez la figure modèle avec sept pi
     </message>
     <message>
         <source>zederoru: cannot read %1: %2</source>
-        <translation>zederoru : impossible de lire %1 : %2</translation>
+        <translation>zederoru&#xa0;: impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>--check needs exactly one collection file</source>
@@ -200,37 +268,37 @@ Zederoru est un jeu de casse-tête : reconstituez la figure modèle avec sept pi
     </message>
     <message>
         <source>Try &apos;zederoru --help&apos; for more information.</source>
-        <translation>Essayez « zederoru --help » pour plus d’informations.</translation>
+        <translation>Essayez «&#xa0;zederoru --help&#xa0;» pour plus d’informations.</translation>
     </message>
 </context>
 <context>
     <name>Completion</name>
     <message>
         <source>You got it - congratulations</source>
-        <translation>Réussi – félicitations !</translation>
+        <translation>Réussi – félicitations&#xa0;!</translation>
     </message>
 </context>
 <context>
     <name>Composing</name>
     <message>
         <source>Pelorin not appended to file:</source>
-        <translation>Figure non ajoutée au fichier :</translation>
+        <translation>Figure non ajoutée au fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Proceed anyway ?</source>
-        <translation>Continuer quand même ?</translation>
+        <translation>Continuer quand même&#xa0;?</translation>
     </message>
     <message>
         <source>A block appears isolated !</source>
-        <translation>Une pièce semble isolée !</translation>
+        <translation>Une pièce semble isolée&#xa0;!</translation>
     </message>
     <message>
         <source>A cluster of blocks appear isolated !</source>
-        <translation>Un groupe de pièces semble isolé !</translation>
+        <translation>Un groupe de pièces semble isolé&#xa0;!</translation>
     </message>
     <message>
         <source>Pelorin appended but not read back:</source>
-        <translation>Figure ajoutée, mais le fichier n’a pas été relu :</translation>
+        <translation>Figure ajoutée, mais le fichier n’a pas été relu&#xa0;:</translation>
     </message>
     <message>
         <source>Pelorin is too wide or too tall</source>
@@ -239,21 +307,21 @@ Zederoru est un jeu de casse-tête : reconstituez la figure modèle avec sept pi
     <message>
         <source>Pelorin appears sparse; may be too easy to solve !
 Append anyway ?</source>
-        <translation>La figure semble clairsemée ; elle est peut-être trop facile à résoudre !
-L’ajouter quand même ?</translation>
+        <translation>La figure semble clairsemée&#xa0;; elle est peut-être trop facile à résoudre&#xa0;!
+L’ajouter quand même&#xa0;?</translation>
     </message>
     <message>
         <source>Append this Pelorin to file:
 %1 ?</source>
-        <translation>Ajouter cette figure au fichier :
-%1 ?</translation>
+        <translation>Ajouter cette figure au fichier&#xa0;:
+%1&#xa0;?</translation>
     </message>
 </context>
 <context>
     <name>ExitSequence</name>
     <message>
         <source>The settings could not be saved:</source>
-        <translation>Les réglages n’ont pas pu être enregistrés :</translation>
+        <translation>Les réglages n’ont pas pu être enregistrés&#xa0;:</translation>
     </message>
 </context>
 <context>
@@ -422,7 +490,7 @@ L’ajouter quand même ?</translation>
     <name>Opening</name>
     <message>
         <source>Pelorin file not opened:</source>
-        <translation>Collection non ouverte :</translation>
+        <translation>Collection non ouverte&#xa0;:</translation>
     </message>
     <message>
         <source>Pelorin files</source>
@@ -441,7 +509,7 @@ L’ajouter quand même ?</translation>
     </message>
     <message>
         <source>File: %1</source>
-        <translation>Fichier : %1</translation>
+        <translation>Fichier&#xa0;: %1</translation>
     </message>
     <message>
         <source>Cannot handle more than %1 Zederoru</source>
@@ -452,22 +520,22 @@ L’ajouter quand même ?</translation>
     <name>PlayLevel</name>
     <message>
         <source>Play difficulty: NORMAL</source>
-        <translation>Difficulté : NORMAL</translation>
+        <translation>Difficulté&#xa0;: NORMAL</translation>
     </message>
     <message>
         <source>Play difficulty: EASY</source>
-        <translation>Difficulté : FACILE</translation>
+        <translation>Difficulté&#xa0;: FACILE</translation>
     </message>
     <message>
         <source>Play difficulty: VERY EASY</source>
-        <translation>Difficulté : TRÈS FACILE</translation>
+        <translation>Difficulté&#xa0;: TRÈS FACILE</translation>
     </message>
 </context>
 <context>
     <name>PrintPage</name>
     <message>
         <source>Print this page?</source>
-        <translation>Imprimer cette page ?</translation>
+        <translation>Imprimer cette page&#xa0;?</translation>
     </message>
     <message>
         <source>The page was not printed.</source>
@@ -509,7 +577,7 @@ L’ajouter quand même ?</translation>
     <name>Printer</name>
     <message>
         <source>The page could not be written to %1: %2</source>
-        <translation>La page n’a pas pu être écrite dans %1 : %2</translation>
+        <translation>La page n’a pas pu être écrite dans %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>The page could not be written to %1.</source>
@@ -533,53 +601,53 @@ L’ajouter quand même ?</translation>
     </message>
     <message>
         <source>Printing is not available: %1.</source>
-        <translation>L’impression n’est pas disponible : %1.</translation>
+        <translation>L’impression n’est pas disponible&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>Removing</name>
     <message>
         <source>Pelorin not removed from file:</source>
-        <translation>Figure non retirée du fichier :</translation>
+        <translation>Figure non retirée du fichier&#xa0;:</translation>
     </message>
     <message>
         <source>Remove this Pelorin ( %1) ?</source>
-        <translation>Retirer cette figure ( %1) ?</translation>
+        <translation>Retirer cette figure ( %1)&#xa0;?</translation>
     </message>
     <message>
         <source>another program has changed the file since it was loaded; open it again to see its Pelorins</source>
-        <translation>un autre programme a modifié le fichier depuis son chargement ; rouvrez-le pour voir ses figures</translation>
+        <translation>un autre programme a modifié le fichier depuis son chargement&#xa0;; rouvrez-le pour voir ses figures</translation>
     </message>
     <message>
         <source>Pelorin removed but file not read back:</source>
-        <translation>Figure retirée, mais le fichier n’a pas été relu :</translation>
+        <translation>Figure retirée, mais le fichier n’a pas été relu&#xa0;:</translation>
     </message>
     <message>
         <source>file:%1<byte value="xd"/>
 already loaded and saved, use another filename to save as</source>
-        <translation>fichier :%1<byte value="xd"/>
-déjà chargé et enregistré ; choisissez un autre nom pour enregistrer sous</translation>
+        <translation>fichier&#xa0;:%1<byte value="xd"/>
+déjà chargé et enregistré&#xa0;; choisissez un autre nom pour enregistrer sous</translation>
     </message>
     <message>
         <source>%1
  file already exists, overwrite?</source>
         <translation>%1
- ce fichier existe déjà, le remplacer ?</translation>
+ ce fichier existe déjà, le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>Pelorin file not copied:</source>
-        <translation>Collection non copiée :</translation>
+        <translation>Collection non copiée&#xa0;:</translation>
     </message>
     <message>
         <source>Pelorin file not copied as:</source>
-        <translation>Collection non copiée sous :</translation>
+        <translation>Collection non copiée sous&#xa0;:</translation>
     </message>
     <message>
         <source>%1
 copied as:
 %2</source>
         <translation>%1
-copiée sous :
+copiée sous&#xa0;:
 %2</translation>
     </message>
 </context>
@@ -587,7 +655,7 @@ copiée sous :
     <name>SafeWrite</name>
     <message>
         <source>it is busy: another Zederoru is changing it; try again in a moment</source>
-        <translation>il est occupé : un autre Zederoru le modifie ; réessayez dans un instant</translation>
+        <translation>il est occupé&#xa0;: un autre Zederoru le modifie&#xa0;; réessayez dans un instant</translation>
     </message>
     <message>
         <source>the folder it lies in cannot be written</source>
@@ -606,11 +674,11 @@ copiée sous :
     <name>StartUp</name>
     <message>
         <source>Pelorin shapes file not found:</source>
-        <translation>Collection de figures introuvable :</translation>
+        <translation>Collection de figures introuvable&#xa0;:</translation>
     </message>
     <message>
         <source>Pelorin shapes file cannot be read:</source>
-        <translation>Collection de figures illisible :</translation>
+        <translation>Collection de figures illisible&#xa0;:</translation>
     </message>
 </context>
 </TS>

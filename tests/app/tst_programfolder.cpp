@@ -36,7 +36,8 @@ void TestProgramFolder::init() {
     root = std::make_unique<QTemporaryDir>();
     QDir(root->path()).mkpath("prefix/bin");
     QDir(root->path()).mkpath("prefix/share/zederoru");
-    for (const char* name : {"PELORIN.pel", "Click.wav", "Zederoru.htm", "board.png"})
+    for (const char* name :
+         {"PELORIN.pel", "PELORIN.names", "Click.wav", "Zederoru.htm", "board.png"})
         writeFile(root->filePath(QString("prefix/share/zederoru/") + name), name);
     writeFile(root->filePath("prefix/share/zederoru/notes.txt"), "not game data");
 }
@@ -60,15 +61,19 @@ void TestProgramFolder::installedGameFillsThePlayersFolderOnce() {
     const ProgramFolder first = chooseProgramFolder(places(true));
     const QString home = root->filePath("home/.local/share/Zederoru");
     QCOMPARE(first.path, home);
-    QCOMPARE(first.copied, (QStringList{"Click.wav", "PELORIN.pel", "Zederoru.htm", "board.png"}));
+    QCOMPARE(first.copied, (QStringList{"Click.wav", "PELORIN.names", "PELORIN.pel", "Zederoru.htm",
+                                        "board.png"}));
     QVERIFY(!QFileInfo::exists(home + "/notes.txt"));
     QVERIFY(QFileInfo(home + "/PELORIN.pel").isWritable());
 
-    // The player's own files survive every later start; a removed one comes back.
+    // The player's own files survive every later start; a removed one comes back, but not
+    // the names of a collection the player kept, which would name other figures.
     writeFile(home + "/PELORIN.pel", "the player's figures");
     QFile::remove(home + "/Click.wav");
+    QFile::remove(home + "/PELORIN.names");
     const ProgramFolder second = chooseProgramFolder(places(true));
     QCOMPARE(second.copied, QStringList{"Click.wav"});
+    QVERIFY(!QFileInfo::exists(home + "/PELORIN.names"));
     QCOMPARE(readFile(home + "/PELORIN.pel"), QByteArray("the player's figures"));
 }
 

@@ -3,11 +3,13 @@
 #include "browse/figurepage.h"
 #include "platform/surfacewidget.h"
 #include "support/browsefixtures.h"
+#include "support/fixtures.h"
 
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 using namespace BrowseFixtures;
 
@@ -145,6 +147,30 @@ private slots:
         QTest::mouseMove(w.get(), QPoint(110, 60)); // figure 11 does not exist
         QTRY_VERIFY(w->Label1->text().isEmpty());
         QVERIFY(!w->Label1->isVisible());
+    }
+
+    void namesFromTheNamesFileAsToolTipsAndAccessibleName() {
+        Fixtures::writeFile(t->path(QStringLiteral("PELORIN.names")), "Cat\n\nDog\n");
+        open(10);
+        auto point = [&](QPoint at) {
+            QHelpEvent help(QEvent::ToolTip, at, w->mapToGlobal(at));
+            QCoreApplication::sendEvent(w.get(), &help);
+        };
+        point(QPoint(100, 10)); // figure 3
+        QTRY_VERIFY(QToolTip::isVisible());
+        QCOMPARE(QToolTip::text(), QStringLiteral("Dog"));
+        point(QPoint(60, 10)); // figure 2 has no name
+        QTRY_VERIFY(!QToolTip::isVisible());
+        point(QPoint(20, 10));
+        QTRY_COMPARE(QToolTip::text(), QStringLiteral("Cat"));
+        point(QPoint(60, 60)); // nor has 10, beyond the file
+        QTRY_VERIFY(!QToolTip::isVisible());
+        t->p.CurrentFigure = 1;
+        w->DrawThumbnails();
+        QCOMPARE(w->Picture->accessibleName(), QStringLiteral("Figure 1: Cat"));
+        t->p.CurrentFigure = 2;
+        w->DrawThumbnails();
+        QCOMPARE(w->Picture->accessibleName(), QStringLiteral("Figure 2"));
     }
 
     void clickSelectsThroughGoToFigure() {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "collection/collectioncheck.h"
 #include "collection/defaultpieceset.h"
+#include "collection/figureshape.h"
 #include "support/fixtures.h"
 
 #include <QTest>
@@ -43,6 +44,19 @@ QByteArray sparse() {
     return "1,60,-44,4,60,156,4,260,-44,0,108,204,0,108,204,0,108,204,0,60,204,0,84,228";
 }
 
+// Figures of the default collection as first shipped: two that are one shape turned half
+// round, two that share 96% of their area, and one whose outline shows a 4-pixel step.
+const QByteArray Letter =
+    "116,60,60,2,60,156,0,156,156,6,60,108,0,132,60,2,108,108,4,108,108,4,156,108";
+const QByteArray LetterTurned =
+    "117,60,60,4,60,60,6,156,60,6,156,156,0,132,204,2,204,156,0,108,156,4,60,156";
+const QByteArray Block =
+    "4,60,60,4,60,60,6,156,60,6,60,156,0,108,156,4,156,156,4,108,204,4,156,156";
+const QByteArray BlockAlike =
+    "13,60,60,2,60,156,0,156,156,6,156,108,0,132,60,2,204,108,0,108,108,4,60,108";
+const QByteArray Stepped =
+    "226,60,60,5,112,108,1,112,176,7,146,142,0,156,60,3,180,142,5,214,142,0,60,60";
+
 Result check(const QList<QByteArray>& records, const QByteArray& header = DefaultPieceSet()) {
     return CollectionCheck::checkCollection(collection(header, records));
 }
@@ -65,6 +79,10 @@ private slots:
     void contactAllowsOnePixelOfSlack_data();
     void contactAllowsOnePixelOfSlack();
     void clustersAreNamed();
+    void cornerContactAsAppendingSeesIt_data();
+    void cornerContactAsAppendingSeesIt();
+    void holesAreMeasured_data();
+    void holesAreMeasured();
     void duplicatesUpToPositionAndCongruentPairs();
     void headerChangesOnlyInReadFieldsCount();
     void shortHeaderIsNotClean();
@@ -88,10 +106,13 @@ void TestCollectionCheck::eachFaultIsFound_data() {
     QTest::newRow("skipped record") << QList<QByteArray>{goodRecord(1), withField(1, "0")} << 67
                                     << "record number 0 is not above 0, so the game skips it";
     QTest::newRow("isolated piece") << QList<QByteArray>{goodRecord(1), moved(3, 0, 60, 2)} << 67
-                                    << "piece 3 touches no other piece along an edge";
+                                    << "piece 3 touches no other piece";
     QTest::newRow("wider than appending allows")
         << QList<QByteArray>{moved(3, 200, 0)} << 66
         << "the figure is 392 x 192 pixels, wider or taller than the 320 appending allows";
+    QTest::newRow("far too wide to measure as a silhouette")
+        << QList<QByteArray>{goodRecord(1), moved(3, 30000, 30000, 2)} << 67
+        << "the figure is 30192 x 30192 pixels, wider or taller than the 320 appending allows";
     QTest::newRow("larger than the target view")
         << QList<QByteArray>{moved(3, 0, 40)} << 66
         << "the figure is 192 x 232 pixels and does not fit the target view (228 x 226)";
@@ -99,6 +120,16 @@ void TestCollectionCheck::eachFaultIsFound_data() {
                             << "the figure is sparse: it covers 12% of its box, at least 20% "
                                "wanted";
     QTest::newRow("no figures") << QList<QByteArray>{} << 0 << "the collection holds no figures";
+    QTest::newRow("square out of reach")
+        << QList<QByteArray>{withField(13, "2")} << 66
+        << "the square (piece 3) has orientation 2, which play never reaches; write 0";
+    QTest::newRow("turned copy") << QList<QByteArray>{Letter, LetterTurned} << 67
+                                 << "the shape of line 66 turned half round";
+    QTest::newRow("nearly alike") << QList<QByteArray>{Block, BlockAlike} << 67
+                                  << "nearly the shape of line 66 as it is: 96% of the area in "
+                                     "common";
+    QTest::newRow("step") << QList<QByteArray>{Stepped} << 66
+                          << "the outline makes a step of 4.0 pixels, 16 at least wanted";
 }
 
 void TestCollectionCheck::eachFaultIsFound() {
@@ -116,7 +147,9 @@ void TestCollectionCheck::overlapAreaIsExact() {
     // (the integral of 204 - x).
     const Result r = check({moved(3, -10, 0)});
     QCOMPARE(texts(r), QStringList({"66: pieces 2 and 3 overlap by 50.0 square pixels",
-                                    "66: pieces 3 and 6 overlap by 430.0 square pixels"}));
+                                    "66: pieces 3 and 6 overlap by 430.0 square pixels",
+                                    "66: the outline makes 2 steps, the shortest of 10.0 "
+                                    "pixels, 16 at least wanted"}));
 }
 
 void TestCollectionCheck::contactAllowsOnePixelOfSlack_data() {
@@ -149,6 +182,54 @@ void TestCollectionCheck::clustersAreNamed() {
     const Result r = check({fields.join(',')});
     QVERIFY2(texts(r) == QStringList("66: the pieces fall apart into clusters: 0 1 2 5 6 | 3 4"),
              qPrintable(texts(r).join('\n')));
+}
+
+void TestCollectionCheck::cornerContactAsAppendingSeesIt_data() {
+    QTest::addColumn<int>("dx");
+    QTest::addColumn<int>("dy");
+    QTest::addColumn<bool>("apart");
+    // The square moved right by its size hangs from the corner of the small triangle 4.
+    QTest::newRow("corner on corner") << 48 << 0 << false;
+    QTest::newRow("a pixel off the corner") << 48 << 1 << false;
+    QTest::newRow("four pixels off the corner") << 48 << 4 << true;
+    QTest::newRow("beside the corner") << 52 << 0 << true;
+}
+
+void TestCollectionCheck::cornerContactAsAppendingSeesIt() {
+    QFETCH(int, dx);
+    QFETCH(int, dy);
+    QFETCH(bool, apart);
+    const QStringList found = texts(check({moved(3, dx, dy)}));
+    QVERIFY2(found.contains("66: piece 3 touches no other piece") == apart,
+             qPrintable(found.join('\n')));
+}
+
+void TestCollectionCheck::holesAreMeasured_data() {
+    QTest::addColumn<int>("rightSide");
+    QTest::addColumn<int>("hole");
+    QTest::newRow("closed frame") << 20 << 100;
+    QTest::newRow("a one-pixel seam") << 21 << 110;
+    QTest::newRow("frame open on the right") << 40 << 0;
+}
+
+void TestCollectionCheck::holesAreMeasured() {
+    // A 30-pixel frame round a 10-pixel hole, from four rectangles; the right one starts at
+    // rightSide. The other three pieces are drawn as nothing.
+    QFETCH(int, rightSide);
+    QFETCH(int, hole);
+    auto rectangle = [](int l, int t, int r, int b) {
+        return Silhouette::Outline{QPoint(l, t), QPoint(l, b), QPoint(r, b), QPoint(r, t),
+                                   QPoint(l, t)};
+    };
+    const Silhouette::Outline nothing{};
+    const Silhouette::Arrangement frame{rectangle(0, 0, 30, 10),
+                                        rectangle(0, 20, 30, 30),
+                                        rectangle(0, 10, 10, 20),
+                                        rectangle(rightSide, 10, rightSide + 10, 20),
+                                        nothing,
+                                        nothing,
+                                        nothing};
+    QCOMPARE(FigureShape::holeArea(frame), hole);
 }
 
 void TestCollectionCheck::duplicatesUpToPositionAndCongruentPairs() {

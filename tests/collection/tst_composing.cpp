@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "collection/composing.h"
+#include "collection/figurenames.h"
 #include "platform/safewrite.h"
 #include "support/collectiongame.h"
 #include "support/fixtures.h"
@@ -64,6 +65,8 @@ private slots:
     void init();
     void cleanup();
     void appendWritesOneRecordAndShowsItAsTheNewFigure();
+    void appendGivesTheNewFigureAnEmptyName_data();
+    void appendGivesTheNewFigureAnEmptyName();
     void appendToTheHeaderAloneWritesALabelFirst_data();
     void appendToTheHeaderAloneWritesALabelFirst();
     void copyThenAppendKeepsTheFiguresOffsets();
@@ -120,6 +123,25 @@ void TestComposing::appendWritesOneRecordAndShowsItAsTheNewFigure() {
     QCOMPARE(g->p.CurrentFigure, 3);
     QCOMPARE(g->p.TargetCaption(), QStringLiteral("Pelorin (3 of 3)"));
     QCOMPARE(g->p.PieceX[0], 100.0); // the pieces stay where the player left them
+}
+
+void TestComposing::appendGivesTheNewFigureAnEmptyName_data() {
+    QTest::addColumn<QByteArray>("names");
+    QTest::addColumn<QByteArray>("after");
+    QTest::newRow("one name a figure")
+        << QByteArray("Cat\r\nDog\r\n") << QByteArray("Cat\nDog\n\n");
+    QTest::newRow("names short of the figures") << QByteArray("Cat") << QByteArray("Cat\n\n\n");
+}
+
+void TestComposing::appendGivesTheNewFigureAnEmptyName() {
+    QFETCH(QByteArray, names);
+    QFETCH(QByteArray, after);
+    const QString path = FigureNames::pathFor(g->collectionPath());
+    writeFile(path, names);
+    g->arrange(grid(100, 120));
+    AppendFigure(g->p);
+    QCOMPARE(g->p.FigureCount, 3);
+    QCOMPARE(readFile(path), after);
 }
 
 void TestComposing::appendToTheHeaderAloneWritesALabelFirst_data() {

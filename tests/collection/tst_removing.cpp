@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "collection/composing.h"
+#include "collection/figurenames.h"
 #include "collection/removing.h"
 #include "puzzle/figurefile.h"
 #include "support/collectiongame.h"
@@ -45,6 +46,7 @@ private slots:
     void cleanup();
     void removesAndRenumbers_data();
     void removesAndRenumbers();
+    void namesFollowRemovalAndCopies();
     void removingTheOnlyFigureLeavesHeaderAndLabel();
     void answerNoChangesNothing();
     void removalWritesNothingButTheCollection();
@@ -96,6 +98,25 @@ void TestRemoving::removesAndRenumbers() {
     QCOMPARE(g->p.CurrentFigure, currentAfter);
     QCOMPARE(g->p.FigX[currentAfter][6], 96.0 + 2 * left.at(currentAfter - 1));
     QCOMPARE(g->p.TargetCaption(), QStringLiteral("Pelorin (%1 of 4)").arg(currentAfter));
+}
+
+void TestRemoving::namesFollowRemovalAndCopies() {
+    const QString names = FigureNames::pathFor(g->collectionPath());
+    writeFile(names, "One\nTwo\nThree\nFour\nFive\n");
+    g->p.CurrentFigure = 2;
+    RemoveFigure(g->p);
+    QCOMPARE(readFile(names), QByteArray("One\nThree\nFour\nFive\n"));
+    QCOMPARE(FigureNames::read(g->collectionPath()), (QStringList{"One", "Three", "Four", "Five"}));
+    // Save As takes the names along, and drops those of the collection it replaces.
+    const QString copy = g->path(QStringLiteral("copy.pel"));
+    g->dialogs.answers = {copy};
+    SaveFigureFileAs(g->p, g->dialogs);
+    QCOMPARE(readFile(FigureNames::pathFor(copy)), readFile(names));
+    QFile::remove(names);
+    g->messages.script = {Answer::Yes};
+    g->dialogs.answers = {copy};
+    SaveFigureFileAs(g->p, g->dialogs);
+    QVERIFY(!QFile::exists(FigureNames::pathFor(copy)));
 }
 
 void TestRemoving::removingTheOnlyFigureLeavesHeaderAndLabel() {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Authoring tool for the default collection: reads the figure sources, lays the pieces,
-// checks the figures with the collection checker and writes data/PELORIN.pel. With
-// --pages it also draws every target, as the panel shows it, onto pages of thumbnails.
+// Authoring tool for the shipped collections: reads the figure sources, lays the pieces,
+// checks the figures with the collection checker and writes a collection (data/PELORIN.pel
+// of all figures, or with --kinds one of the themed collections of some kinds of figure)
+// and the figures' names beside it (data/PELORIN.names). With --pages it also draws every
+// target, as the panel shows it, onto pages of thumbnails.
 //
 // A figure in the source is either a silhouette drawn on a grid, which the tool fills with
 // the seven pieces, or a list of explicit placements:
@@ -17,16 +19,23 @@
 // silhouette in blocks of 2 x 2 cells of grid A, the size of the square piece. A cell is '#' full,
 // '.' empty, or a half cell named by the corner of its right angle: 'F' top left, '7' top right,
 // 'L' bottom left, 'J' bottom right, or '+': a cell the pieces may cover or leave, as they fit.
+// A drawing must hold exactly the pieces' 32 cells of grid A (16 of grid B), '+' cells
+// counted either way; any other is refused with its line and count.
+//
+// For every figure the tool lists how many ways the seven pieces fill its silhouette, where
+// they all lie on one grid. A square placed in an orientation play cannot reach is written in
+// the reachable one that draws the same outline.
 
 #include "app/game.h"
 #include "collection/collectioncheck.h"
 #include "collection/defaultpieceset.h"
+#include "collection/figurenames.h"
+#include "collection/figureshape.h"
 #include "puzzle/figurefile.h"
 #include "puzzle/piecegeometry.h"
 
 #include <QFile>
 #include <QGuiApplication>
-#include <QHash>
 #include <QImage>
 #include <QMap>
 #include <QPainter>
@@ -55,11 +64,14 @@ struct Figure {
     QString sourceFile;
     int sourceLine = 0;
     QChar grid;             // 'A' or 'B' for a silhouette, 0 for placements
+    int gridLine = 0;       // where the silhouette is drawn
     QStringList art;        // silhouette rows
     bool blocks = false;    // drawn in blocks of 2 x 2 cells
     QList<Placement> given; // explicit placements
     std::vector<Placement> pieces;
     double difficulty = 0;
+    long fills = -1;       // ways the pieces fill the silhouette; -1 where it lies on no grid
+    bool allFills = false; // every way counted, not only as many as the search reached
 };
 
 // "2", "r", "-1+2r", "1.5-0.5r": whole units of 24 pixels plus diagonal units of 34.
@@ -128,8 +140,10 @@ bool readSource(const QString& path, QList<Figure>& figures) {
         } else if (words.size() == 2 && words[0] == QLatin1String("grid") &&
                    (words[1] == QLatin1String("A") || words[1] == QLatin1String("B"))) {
             current->grid = words[1].at(0);
+            current->gridLine = static_cast<int>(i + 1);
         } else if (line == QLatin1String("blocks")) {
             current->grid = QLatin1Char('A');
+            current->gridLine = static_cast<int>(i + 1);
             current->blocks = true;
         } else if (line == QLatin1String("place")) {
             continue;
@@ -205,53 +219,6 @@ std::optional<Silhouette> silhouette(const Figure& f) {
     return s;
 }
 
-// The cells around a silhouette that is drawn too small: every cell next to one it
-// covers, so that the pieces may spill over its edge where they must.
-Cover rim(const Cover& required) {
-    Cover around;
-    for (int cy = 0; cy < MaxCells; ++cy) {
-        for (int cx = 0; cx < MaxCells; ++cx) {
-            bool near = false;
-            for (int ny = std::max(0, cy - 1); ny <= std::min(MaxCells - 1, cy + 1); ++ny) {
-                for (int nx = std::max(0, cx - 1); nx <= std::min(MaxCells - 1, cx + 1); ++nx) {
-                    for (int q = 0; q < 4; ++q)
-                        near = near || required[static_cast<std::size_t>(quarterIndex(nx, ny, q))];
-                }
-            }
-            for (int q = 0; q < 4 && near; ++q)
-                around[static_cast<std::size_t>(quarterIndex(cx, cy, q))] = true;
-        }
-    }
-    return around;
-}
-
-// The cells of a silhouette that is drawn too large which lie inside it with all their
-// neighbours: the pieces must cover these and may leave out cells along the edge.
-Cover core(const Cover& required) {
-    Cover inner;
-    auto full = [&](int cx, int cy) {
-        if (cx < 0 || cy < 0 || cx >= MaxCells || cy >= MaxCells)
-            return false;
-        for (int q = 0; q < 4; ++q) {
-            if (!required[static_cast<std::size_t>(quarterIndex(cx, cy, q))])
-                return false;
-        }
-        return true;
-    };
-    for (int cy = 0; cy < MaxCells; ++cy) {
-        for (int cx = 0; cx < MaxCells; ++cx) {
-            bool all = true;
-            for (int ny = cy - 1; ny <= cy + 1; ++ny) {
-                for (int nx = cx - 1; nx <= cx + 1; ++nx)
-                    all = all && full(nx, ny);
-            }
-            for (int q = 0; q < 4 && all; ++q)
-                inner[static_cast<std::size_t>(quarterIndex(cx, cy, q))] = true;
-        }
-    }
-    return inner;
-}
-
 bool inside(const PieceGeometry::Polygon& polygon, QPointF p) {
     for (qsizetype k = 0; k < polygon.size(); ++k) {
         const QPointF a = polygon[k];
@@ -260,6 +227,23 @@ bool inside(const PieceGeometry::Polygon& polygon, QPointF p) {
             return false;
     }
     return true;
+}
+
+// The quarters a piece covers with its origin at the corner of cell, the piece's shape in
+// cell units; none where it does not lie whole on the grid (a quarter is a fourth of a cell).
+std::optional<Cover> coverOf(const PieceGeometry::Polygon& shape, QPoint cell) {
+    Cover cover;
+    for (int cy = 0; cy < MaxCells; ++cy) {
+        for (int cx = 0; cx < MaxCells; ++cx) {
+            for (int q = 0; q < 4; ++q) {
+                if (inside(shape, quarterCentre(cx, cy, q) - QPointF(cell)))
+                    cover[static_cast<std::size_t>(quarterIndex(cx, cy, q))] = true;
+            }
+        }
+    }
+    if (static_cast<long>(cover.count()) != std::lround(PieceGeometry::area(shape) * 4))
+        return std::nullopt;
+    return cover;
 }
 
 struct Option {
@@ -292,25 +276,9 @@ std::vector<Option> options(const PieceGeometry::PieceSet& set, bool diagonal, i
                 p /= unit;
             for (int y = 0; y < MaxCells; ++y) {
                 for (int x = 0; x < MaxCells; ++x) {
-                    Option option{i, o, QPoint(x, y), {}};
-                    bool fits = true;
-                    for (int cy = 0; cy < MaxCells && fits; ++cy) {
-                        for (int cx = 0; cx < MaxCells && fits; ++cx) {
-                            for (int q = 0; q < 4; ++q) {
-                                const QPointF c = quarterCentre(cx, cy, q) - QPointF(x, y);
-                                if (!inside(shape, c))
-                                    continue;
-                                const auto k = static_cast<std::size_t>(quarterIndex(cx, cy, q));
-                                fits = fits && wanted[k];
-                                option.cover[k] = true;
-                            }
-                        }
-                    }
-                    // Only where the whole piece lies on the grid: a quarter is a fourth of
-                    // a cell.
-                    const auto quarters = std::lround(PieceGeometry::area(shape) * 4);
-                    if (fits && static_cast<long>(option.cover.count()) == quarters)
-                        all.push_back(option);
+                    const std::optional<Cover> cover = coverOf(shape, QPoint(x, y));
+                    if (cover && (*cover & ~wanted).none())
+                        all.push_back({i, o, QPoint(x, y), *cover});
                 }
             }
         }
@@ -321,14 +289,17 @@ std::vector<Option> options(const PieceGeometry::PieceSet& set, bool diagonal, i
 // Covers the required quarters, and only allowed ones, with the seven pieces. The first
 // open required quarter is filled next; once none is left the remaining pieces go where
 // they fit. Of each congruent pair the lower piece is laid first, so that no solution is
-// tried twice. Gives up after a budget of tries.
+// tried twice. Stops at the stopAt-th solution found, or after a budget of tries.
 class Solver {
 public:
-    explicit Solver(const std::vector<Option>& all) : all_(all) {}
+    Solver(const std::vector<Option>& all, long stopAt) : all_(all), stopAt_(stopAt) {}
 
     bool solve(const Cover& open, const Cover& free) {
-        if (chosen.size() == 7)
-            return open.none() && !enclosesHole();
+        if (chosen.size() == 7) {
+            if (open.any() || enclosesHole())
+                return false;
+            return ++solutions >= stopAt_;
+        }
         if (--budget_ < 0)
             return false;
         std::size_t first = 0;
@@ -352,7 +323,10 @@ public:
         return false;
     }
 
+    bool exhausted() const { return budget_ < 0; }
+
     std::vector<const Option*> chosen;
+    long solutions = 0;
 
 private:
     // Whether some uncovered quarter cannot be reached from outside the grid: a gap the
@@ -402,14 +376,49 @@ private:
 
     const std::vector<Option>& all_;
     std::array<bool, 7> used_{};
+    long stopAt_;
     long budget_ = 3'000'000;
 };
+
+// Play turns the square only between its first two orientations; one drawn as another
+// orientation is written as the reachable one that draws the same outline.
+constexpr int Square = 3;
+
+QPoint leastCorner(const PieceGeometry::PieceSet& set, int piece, int orient) {
+    const auto& outline = set.outline[static_cast<std::size_t>(piece)][orient];
+    QPoint least = outline[0];
+    for (std::size_t k = 1; k < 4; ++k)
+        least = QPoint(std::min(least.x(), outline[k].x()), std::min(least.y(), outline[k].y()));
+    return least;
+}
+
+QList<QPoint> cornersFromLeast(const PieceGeometry::PieceSet& set, int piece, int orient) {
+    const auto& outline = set.outline[static_cast<std::size_t>(piece)][orient];
+    QList<QPoint> corners;
+    for (std::size_t k = 0; k < 4; ++k)
+        corners.append(outline[k] - leastCorner(set, piece, orient));
+    std::sort(corners.begin(), corners.end(),
+              [](QPoint a, QPoint b) { return std::pair(a.x(), a.y()) < std::pair(b.x(), b.y()); });
+    return corners;
+}
+
+Placement reachable(const PieceGeometry::PieceSet& set, const Placement& p) {
+    if (p.piece != Square || p.orient <= 1)
+        return p;
+    for (int o = 0; o <= 1; ++o) {
+        if (cornersFromLeast(set, p.piece, o) == cornersFromLeast(set, p.piece, p.orient))
+            return {p.piece, o,
+                    p.at + leastCorner(set, p.piece, p.orient) - leastCorner(set, p.piece, o)};
+    }
+    return p;
+}
 
 bool layPieces(const PieceGeometry::PieceSet& set, Figure& f) {
     if (f.grid.isNull()) {
         if (f.given.size() != 7)
             return fail(f.name, QStringLiteral("seven placements wanted"));
-        f.pieces.assign(f.given.begin(), f.given.end());
+        for (const Placement& p : f.given)
+            f.pieces.push_back(reachable(set, p));
         return true;
     }
     std::optional<Silhouette> wanted = silhouette(f);
@@ -417,48 +426,27 @@ bool layPieces(const PieceGeometry::PieceSet& set, Figure& f) {
         return fail(f.name, QStringLiteral("the silhouette is too large or has unknown cells"));
     const bool diagonal = f.grid == QLatin1Char('B');
     const int unit = diagonal ? 34 : 24;
-    // The seven pieces cover 32 cells of 24 pixels, or 16 of 34.
+    // The seven pieces cover 32 cells of 24 pixels, or 16 of 34; a drawing of another size
+    // would have to be trimmed or padded into a shape nobody drew.
     const std::size_t quarters = diagonal ? 16 * 4 : 32 * 4;
-    if (wanted->allowed.count() < quarters)
-        wanted->allowed |= rim(wanted->required);
-    if (wanted->required.count() > quarters)
-        wanted->required = core(wanted->required);
-    if (wanted->required.count() > quarters || wanted->allowed.count() < quarters)
-        return fail(f.name, QStringLiteral("the silhouette holds %1 to %2 cells, %3 wanted")
-                                .arg(wanted->required.count() / 4.0)
-                                .arg(wanted->allowed.count() / 4.0)
-                                .arg(quarters / 4));
+    if (wanted->required.count() > quarters || wanted->allowed.count() < quarters) {
+        const QString held = wanted->required == wanted->allowed
+                                 ? QString::number(wanted->required.count() / 4.0)
+                                 : QStringLiteral("%1 to %2")
+                                       .arg(wanted->required.count() / 4.0)
+                                       .arg(wanted->allowed.count() / 4.0);
+        return fail(QStringLiteral("%1:%2").arg(f.sourceFile).arg(f.gridLine),
+                    QStringLiteral("%1: the drawing holds %2 cells, %3 wanted")
+                        .arg(f.name, held)
+                        .arg(quarters / 4));
+    }
     const std::vector<Option> all = options(set, diagonal, unit, wanted->allowed);
-    Solver solver(all);
+    Solver solver(all, 1);
     if (!solver.solve(wanted->required, wanted->allowed))
         return fail(f.name, QStringLiteral("the pieces do not fit the silhouette"));
     for (const Option* o : solver.chosen)
         f.pieces.push_back({o->piece, o->orient, o->cell * unit});
     return true;
-}
-
-// Compact figures with few diagonal pieces come first: the silhouette's outline length
-// over the square root of its area, plus a step for every piece drawn in diagonal units.
-double difficulty(const PieceGeometry::PieceSet& set, const Figure& f) {
-    double edges = 0;
-    double area = 0;
-    int diagonalPieces = 0;
-    std::array<PieceGeometry::Polygon, 7> polygons;
-    for (const Placement& p : f.pieces) {
-        polygons[static_cast<std::size_t>(p.piece)] = PieceGeometry::drawnPolygon(
-            PieceGeometry::placedOutline(set, p.piece, p.orient, p.at.x(), p.at.y()));
-        diagonalPieces += set.diagonal[static_cast<std::size_t>(p.piece)][p.orient & 7];
-    }
-    for (std::size_t a = 0; a < 7; ++a) {
-        area += PieceGeometry::area(polygons[a]);
-        for (qsizetype k = 0; k < polygons[a].size(); ++k) {
-            const QPointF d = polygons[a][(k + 1) % polygons[a].size()] - polygons[a][k];
-            edges += std::hypot(d.x(), d.y());
-        }
-        for (std::size_t b = a + 1; b < 7; ++b)
-            edges -= 2 * PieceGeometry::sharedEdgeLength(polygons[a], polygons[b], 1.0);
-    }
-    return edges / std::sqrt(area) + 0.6 * diagonalPieces;
 }
 
 // The least x and the least y of the figure's outline points.
@@ -472,6 +460,85 @@ QPoint topLeft(const PieceGeometry::PieceSet& set, const Figure& f) {
         }
     }
     return least;
+}
+
+// The ways the seven pieces fill the figure's silhouette, where all of them lie on one grid:
+// in upright orientations on 24-pixel cells or in diagonal ones on 34-pixel cells.
+constexpr long FillLimit = 1000;
+
+void countFills(const PieceGeometry::PieceSet& set, Figure& f) {
+    const Placement& first = f.pieces.front();
+    const bool diagonal = set.diagonal[static_cast<std::size_t>(first.piece)][first.orient];
+    const int unit = diagonal ? 34 : 24;
+    const QPoint least = topLeft(set, f) - first.at;
+    const QPoint base(static_cast<int>(std::floor(least.x() / double(unit))),
+                      static_cast<int>(std::floor(least.y() / double(unit))));
+    Cover wanted;
+    for (const Placement& p : f.pieces) {
+        const QPoint d = p.at - first.at;
+        if (set.diagonal[static_cast<std::size_t>(p.piece)][p.orient] != diagonal ||
+            d.x() % unit != 0 || d.y() % unit != 0)
+            return;
+        PieceGeometry::Polygon shape =
+            PieceGeometry::drawnPolygon(set.outline[static_cast<std::size_t>(p.piece)][p.orient]);
+        for (QPointF& q : shape)
+            q /= unit;
+        const std::optional<Cover> cover = coverOf(shape, d / unit - base);
+        if (!cover)
+            return;
+        wanted |= *cover;
+    }
+    const std::vector<Option> all = options(set, diagonal, unit, wanted);
+    Solver solver(all, FillLimit);
+    solver.solve(wanted, wanted);
+    f.fills = solver.solutions;
+    f.allFills = !solver.exhausted() && solver.solutions < FillLimit;
+}
+
+// What makes a figure hard, each counted so that more is harder: pieces in diagonal
+// positions, which the outline hides; few corners in the outline, each a clue to where a
+// piece goes; and few ways to fill the silhouette, now that every filling is a solution
+// (unknown where the pieces lie on no one grid: counted as the one recorded).
+struct Hardness {
+    double diagonalPieces = 0;
+    double fewCorners = 0;
+    double fewFills = 0;
+};
+
+Hardness hardness(const PieceGeometry::PieceSet& set, const Figure& f) {
+    Hardness h;
+    ::Silhouette::Arrangement outlines{};
+    for (const Placement& p : f.pieces) {
+        outlines[static_cast<std::size_t>(p.piece)] =
+            PieceGeometry::placedOutline(set, p.piece, p.orient, p.at.x(), p.at.y());
+        h.diagonalPieces += set.diagonal[static_cast<std::size_t>(p.piece)][p.orient & 7];
+    }
+    h.fewCorners = -static_cast<double>(FigureShape::outlineStretches(outlines).size());
+    h.fewFills = -static_cast<double>(std::max(1L, f.fills));
+    return h;
+}
+
+// Easy to hard: each figure's place in each of the three orders of hardness (ties share
+// their places), added up. No one measure decides, and no weights need choosing.
+void orderByHardness(const PieceGeometry::PieceSet& set, QList<Figure>& figures) {
+    std::vector<Hardness> measured;
+    for (const Figure& f : figures)
+        measured.push_back(hardness(set, f));
+    const std::array<double Hardness::*, 3> measures{&Hardness::diagonalPieces,
+                                                     &Hardness::fewCorners, &Hardness::fewFills};
+    for (const auto measure : measures) {
+        for (qsizetype i = 0; i < figures.size(); ++i) {
+            const double v = measured[static_cast<std::size_t>(i)].*measure;
+            double below = 0, equal = 0;
+            for (const Hardness& other : measured) {
+                below += other.*measure < v;
+                equal += other.*measure == v;
+            }
+            figures[i].difficulty += below + (equal - 1) / 2;
+        }
+    }
+    std::stable_sort(figures.begin(), figures.end(),
+                     [](const Figure& a, const Figure& b) { return a.difficulty < b.difficulty; });
 }
 
 // The figure as appending writes it, with its top left outline point at (60, 60).
@@ -534,24 +601,6 @@ void drawPages(const QString& collectionPath, const QList<Figure>& figures,
     }
 }
 
-// The silhouette as a picture, so that two figures the player would see as the same shape
-// are caught even when their pieces lie differently.
-QByteArray silhouetteImage(const PieceGeometry::PieceSet& set, const Figure& f) {
-    const QPoint least = topLeft(set, f);
-    QImage image(340, 340, QImage::Format_Grayscale8);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
-    for (const Placement& p : f.pieces) {
-        const auto outline = PieceGeometry::placedOutline(
-            set, p.piece, p.orient, p.at.x() - least.x(), p.at.y() - least.y());
-        painter.drawPolygon(outline.data(), 4);
-    }
-    painter.end();
-    return QByteArray(reinterpret_cast<const char*>(image.constBits()), image.sizeInBytes());
-}
-
 bool writeCollection(const QString& path, const QByteArray& data) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit())
@@ -560,16 +609,21 @@ bool writeCollection(const QString& path, const QByteArray& data) {
 }
 
 // The figure sources, the collection to write and where to draw pages, from the arguments
-// SOURCE.txt... COLLECTION.pel [--pages PREFIX].
+// [--kinds KIND,...] SOURCE.txt... COLLECTION.pel [--pages PREFIX].
 struct Arguments {
     QStringList sources;
     QString collection;
     QString pages;
+    QStringList kinds; // only the figures of these kinds; all when empty
 };
 
 std::optional<Arguments> parseArguments(QStringList args) {
     Arguments a;
     args.removeFirst();
+    if (args.size() >= 2 && args.first() == QLatin1String("--kinds")) {
+        args.removeFirst();
+        a.kinds = args.takeFirst().split(QLatin1Char(','), Qt::SkipEmptyParts);
+    }
     if (args.size() >= 2 && args[args.size() - 2] == QLatin1String("--pages")) {
         a.pages = args.takeLast();
         args.removeLast();
@@ -579,6 +633,15 @@ std::optional<Arguments> parseArguments(QStringList args) {
     a.collection = args.takeLast();
     a.sources = args;
     return a;
+}
+
+QString fillsText(const Figure& f) {
+    if (f.fills < 0)
+        return QStringLiteral("pieces on no one grid");
+    return QStringLiteral("%1%2 fill%3")
+        .arg(f.allFills ? "" : "at least ")
+        .arg(f.fills)
+        .arg(f.fills == 1 ? "" : "s");
 }
 
 QString placeOf(const Figure& f) {
@@ -591,13 +654,16 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const std::optional<Arguments> args = parseArguments(app.arguments());
     if (!args) {
-        QTextStream(stderr) << "usage: figuretool SOURCE.txt... COLLECTION.pel [--pages PREFIX]\n";
+        QTextStream(stderr) << "usage: figuretool [--kinds KIND,...] SOURCE.txt... COLLECTION.pel "
+                               "[--pages PREFIX]\n";
         return 2;
     }
     QList<Figure> figures;
     for (const QString& source : args->sources)
         if (!readSource(source, figures))
             return 1;
+    if (!args->kinds.isEmpty())
+        figures.removeIf([&](const Figure& f) { return !args->kinds.contains(f.kind); });
     QString why;
     const PieceGeometry::PieceSet set =
         PieceGeometry::pieceSetFrom(*FigureFile::parseHeader(DefaultPieceSet(), &why));
@@ -607,13 +673,15 @@ int main(int argc, char* argv[]) {
             laid = fail(placeOf(f), QStringLiteral("%1 cannot be laid").arg(f.name));
             continue;
         }
-        f.difficulty = difficulty(set, f);
+        countFills(set, f);
     }
     if (!laid)
         return 1;
-    std::stable_sort(figures.begin(), figures.end(),
-                     [](const Figure& a, const Figure& b) { return a.difficulty < b.difficulty; });
+    orderByHardness(set, figures);
 
+    for (qsizetype i = 0; i < figures.size(); ++i)
+        out << i + 1 << ": " << figures[i].kind << " " << figures[i].name << ", "
+            << fillsText(figures[i]) << '\n';
     QByteArray data = DefaultPieceSet() + "Zederoru figures\r\n";
     for (qsizetype i = 0; i < figures.size(); ++i)
         data += record(set, figures[i], static_cast<int>(i + 1)) + "\r\n";
@@ -625,31 +693,22 @@ int main(int argc, char* argv[]) {
                                 : args->collection;
         out << who << ": " << finding.text << '\n';
     }
-    QHash<QByteArray, QString> shapes;
-    bool unique = true;
-    for (const Figure& f : figures) {
-        const QByteArray image = silhouetteImage(set, f);
-        if (shapes.contains(image)) {
-            out << placeOf(f) << " " << f.name << ": the same shape as " << shapes.value(image)
-                << '\n';
-            unique = false;
-        }
-        shapes.insert(image, f.name);
-    }
     QMap<QString, int> kinds;
     for (const Figure& f : figures)
         ++kinds[f.kind];
     for (auto k = kinds.cbegin(); k != kinds.cend(); ++k)
         out << k.key() << ": " << k.value() << '\n';
     out << CollectionCheck::summaryLine(args->collection, result) << '\n';
-    if (!result.clean() || !unique)
+    // The pages are drawn from a copy beside them, so that figures with problems can be
+    // looked at too; the collection itself is written only when it is clean.
+    const QString pageCollection = args->pages + QStringLiteral("collection.pel");
+    if (!args->pages.isEmpty() && writeCollection(pageCollection, data))
+        drawPages(pageCollection, figures, args->pages);
+    QByteArray names;
+    for (const Figure& f : figures)
+        names += f.name.toUtf8() + '\n';
+    if (!result.clean() || !writeCollection(args->collection, data) ||
+        !writeCollection(FigureNames::pathFor(args->collection), names))
         return 1;
-    if (!writeCollection(args->collection, data))
-        return 1;
-    if (!args->pages.isEmpty()) {
-        drawPages(args->collection, figures, args->pages);
-        for (qsizetype i = 0; i < figures.size(); ++i)
-            out << i + 1 << ": " << figures[i].kind << " " << figures[i].name << '\n';
-    }
     return 0;
 }
