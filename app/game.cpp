@@ -16,10 +16,13 @@ int targetHeight(double twipsY) {
 } // namespace
 
 Game::Game(MessageBoxes& messages, SoundCommands& sound, double twipsX, double twipsY)
-    : board(Measures::BoardWidth, Measures::BoardHeight, BoardBackColour),
+    : board(Measures::BoardWidth, Measures::BoardHeight, BoardBackColour, nullptr,
+            Surface::Kind::Smooth),
       hitMap(Measures::BoardWidth, Measures::BoardHeight, HitMapBackColour),
-      targetCanvas(targetWidth(twipsX), targetHeight(twipsY), TargetBackColour),
-      targetView(targetWidth(twipsX), targetHeight(twipsY), TargetBackColour),
+      targetCanvas(targetWidth(twipsX), targetHeight(twipsY), TargetBackColour, nullptr,
+                   Surface::Kind::Smooth),
+      targetView(targetWidth(twipsX), targetHeight(twipsY), TargetBackColour, nullptr,
+                 Surface::Kind::Smooth),
       pelorin({board, hitMap, targetCanvas, targetView}, messages, sound) {
     pelorin.TwipsX = twipsX;
     pelorin.TwipsY = twipsY;

@@ -4,6 +4,7 @@
 #include "platform/twips.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 #include <QWidget>
 
@@ -13,11 +14,17 @@ QPoint pixelsOf(float left, float top) {
     return {TwipsToPixelsX(left), TwipsToPixelsY(top)};
 }
 
+// A window not yet shown has not laid itself out: its size is still Qt's default, larger
+// than the game's windows, and a place reckoned with it is wrong at every scale.
+void settle(QWidget& window) {
+    if (QLayout* layout = window.layout())
+        layout->activate();
+}
+
 bool onSomeScreen(const QRect& frame) {
     const QList<QScreen*> screens = QGuiApplication::screens();
-    return std::any_of(screens.begin(), screens.end(), [&](const QScreen* s) {
-        return s->availableGeometry().intersects(frame);
-    });
+    return std::any_of(screens.begin(), screens.end(),
+                       [&](const QScreen* s) { return s->availableGeometry().intersects(frame); });
 }
 
 // Stored and restored is the place of the client area: the window manager's frame is not
@@ -69,6 +76,8 @@ void placeSideBySide(QWidget& main, QWidget& panel) {
 } // namespace
 
 void PlaceWindows(QWidget& main, QWidget& panel, const Settings& settings) {
+    settle(main);
+    settle(panel);
     if (settings.hasPositions()) {
         const auto& p = settings.positions;
         const QPoint panelAt = pixelsOf(p[0], p[1]);
@@ -94,6 +103,7 @@ std::array<float, 4> WindowPositions(const QWidget& main, const QWidget& panel) 
 }
 
 void PlaceBeside(QWidget& window, const QWidget& main, const QWidget& panel) {
+    settle(window);
     const QMargins frame = frameOf(panel);
     const QSize outer = window.size().grownBy(frame);
     const QRect p = panel.frameGeometry();

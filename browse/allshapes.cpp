@@ -20,7 +20,8 @@
 
 AllShapes::AllShapes(PELORIN1& game, std::function<void(int)> goToFigure, QWidget* parent)
     : QDialog(parent), game_(game), goToFigure_(std::move(goToFigure)),
-      page_(TwipsToPixelsX(6015), TwipsToPixelsY(5775), RGB(192, 192, 192)) {
+      page_(TwipsToPixelsX(6015), TwipsToPixelsY(5775), RGB(192, 192, 192), nullptr,
+            Surface::Kind::Smooth) {
     setWindowTitle(tr("Click to select, right-click to close"));
     setFixedSize(page_.width(), page_.height());
     setMouseTracking(true);

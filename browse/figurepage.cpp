@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "figurepage.h"
 
+#include "platform/canvas.h"
 #include "platform/surface.h"
 #include "puzzle/numbers.h"
 #include "puzzle/pelorin1.h"
@@ -15,7 +16,8 @@ int twipsToPixels(double twips, double twipsPerPixel) {
 
 // The cell's frame: a white outline from the top of the page down to the cell's bottom,
 // and a grey one a little below and to the right; together the cells draw a grid.
-void drawFrame(const PELORIN1& game, const PageGrid& grid, int r, int c, Surface& page) {
+template <class Page>
+void drawFrame(const PELORIN1& game, const PageGrid& grid, int r, int c, Page& page) {
     const double tx = game.TwipsX;
     const double ty = game.TwipsY;
     const double cell = grid.cellTwips;
@@ -27,14 +29,16 @@ void drawFrame(const PELORIN1& game, const PageGrid& grid, int r, int c, Surface
                    twipsToPixels(c * cell + d, tx), twipsToPixels(r * cell + d, ty), QBColor(8));
 }
 
-void drawNumber(const PELORIN1& game, const PageGrid& grid, int n, int r, int c, Surface& page) {
+template <class Page>
+void drawNumber(const PELORIN1& game, const PageGrid& grid, int n, int r, int c, Page& page) {
     page.ForeColor = QBColor(0);
     page.Print(twipsToPixels(c * grid.cellTwips - 400, game.TwipsX),
                twipsToPixels(r * grid.cellTwips - 200, game.TwipsY), SignedNumber(n));
 }
 
 // In the cell's bottom right corner and under the figure, which it never hides.
-void drawTick(const PELORIN1& game, const PageGrid& grid, int r, int c, Surface& page) {
+template <class Page>
+void drawTick(const PELORIN1& game, const PageGrid& grid, int r, int c, Page& page) {
     const QPoint corner(twipsToPixels(c * grid.cellTwips, game.TwipsX),
                         twipsToPixels(r * grid.cellTwips, game.TwipsY));
     const std::array<QPoint, 6> tick =
@@ -77,8 +81,9 @@ std::array<QPoint, 4> CellPiece(const PELORIN1& game, const PageGrid& grid, int 
     return points;
 }
 
+template <class Page>
 int DrawPage(const PELORIN1& game, const PageGrid& grid, int firstShown, const PageStyle& style,
-             Surface& page) {
+             Page& page) {
     page.Cls();
     int n = firstShown;
     for (int r = 1; r <= grid.rows; ++r) {
@@ -102,6 +107,9 @@ int DrawPage(const PELORIN1& game, const PageGrid& grid, int firstShown, const P
     }
     return grid.perPage();
 }
+
+template int DrawPage(const PELORIN1&, const PageGrid&, int, const PageStyle&, Surface&);
+template int DrawPage(const PELORIN1&, const PageGrid&, int, const PageStyle&, Canvas&);
 
 int FigureAt(const PELORIN1& game, const PageGrid& grid, int firstShown, QPoint pixel) {
     const double column = std::floor(pixel.x() * game.TwipsX / grid.cellTwips);

@@ -49,9 +49,11 @@ std::array<QPoint, 4> CellPiece(const PELORIN1& game, const PageGrid& grid, int 
 
 // Clears the page and draws the figures that follow the first firstShown ones, stopping
 // after the last figure. Reads the game's figure table only; no play state changes.
-// Returns the number of figures drawn.
+// Returns the number of figures drawn. The page is a Surface (a window's picture) or a
+// Canvas (a printer's page).
+template <class Page>
 int DrawPage(const PELORIN1& game, const PageGrid& grid, int firstShown, const PageStyle& style,
-             Surface& page);
+             Page& page);
 
 // The figure whose cell lies under the pixel, or 0 when the cell is empty or the pixel lies
 // outside the grid.

@@ -3,6 +3,7 @@
 
 #include "figurepage.h"
 #include "pagescroll.h"
+#include "platform/canvas.h"
 #include "platform/surfacewidget.h"
 #include "platform/twips.h"
 #include "printpage.h"
@@ -18,7 +19,8 @@
 
 PrintShapes::PrintShapes(PELORIN1& game, MessageBoxes& messages, Printer& printer, QWidget* parent)
     : QDialog(parent), game_(game), messages_(messages), printer_(printer),
-      page_(TwipsToPixelsX(11115), TwipsToPixelsY(8685), QBColor(15)) {
+      page_(TwipsToPixelsX(11115), TwipsToPixelsY(8685), QBColor(15), nullptr,
+            Surface::Kind::Smooth) {
     setWindowTitle(tr("Print Shapes"));
     page_.Font = font();
 
@@ -62,7 +64,9 @@ void PrintShapes::ViewFirstPage() {
 }
 
 void PrintShapes::DrawPrintPage() {
-    DrawPage(game_, PrintGrid, game_.FirstShown, PrintStyle(ShowSolution == 1), page_);
+    drawnFirst_ = game_.FirstShown;
+    drawnStyle_ = PrintStyle(ShowSolution == 1);
+    DrawPage(game_, PrintGrid, drawnFirst_, drawnStyle_, page_);
     page_.Refresh();
 }
 
@@ -100,8 +104,13 @@ void PrintShapes::ShowShapex_Click() {
     DrawPrintPage();
 }
 
+// The printer gets the page drawn anew at its own resolution, as the window shows it.
 void PrintShapes::Printx_Click() {
-    PrintThisPage(messages_, printer_, page_.image());
+    const QSize size(page_.width(), page_.height());
+    PrintThisPage(messages_, printer_, size, [this, size](QPainter& painter) {
+        Canvas canvas(painter, size, page_.BackColor(), page_.Font);
+        DrawPage(game_, PrintGrid, drawnFirst_, drawnStyle_, canvas);
+    });
 }
 
 void PrintShapes::keyPressEvent(QKeyEvent* event) {

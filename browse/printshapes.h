@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "figurepage.h"
 #include "platform/surface.h"
 
 #include <QDialog>
@@ -58,4 +59,7 @@ private:
     MessageBoxes& messages_;
     Printer& printer_;
     Surface page_;
+    // What the page shows: the mode can change without a redraw when the window opens.
+    int drawnFirst_ = 0;
+    PageStyle drawnStyle_ = PrintStyle(false);
 };

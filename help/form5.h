@@ -26,4 +26,6 @@ protected:
 
 private:
     void navigate(const QString& path);
+    QSize pageSize();
+    static QSize browserMargin();
 };

@@ -10,7 +10,7 @@ ModulePrinter::ModulePrinter(QWidget* dialogParent, QStringList folders)
 
 ModulePrinter::~ModulePrinter() = default;
 
-Printer::Outcome ModulePrinter::PrintPage(const QImage& page) {
+Printer::Outcome ModulePrinter::PrintPage(QSize page, const PageDrawing& draw) {
     if (!printer_) {
         QString why;
         auto make = reinterpret_cast<MakePrinter>(ModuleFunction(
@@ -18,8 +18,9 @@ Printer::Outcome ModulePrinter::PrintPage(const QImage& page) {
         if (!make)
             return {
                 Outcome::Status::Failed,
-                QCoreApplication::translate("Printer", "Printing is not available: %1.").arg(why)};
+                QCoreApplication::translate("Printer", "Printing is not available: %1.").arg(why),
+                {}};
         printer_.reset(make(dialogParent_));
     }
-    return printer_->PrintPage(page);
+    return printer_->PrintPage(page, draw);
 }

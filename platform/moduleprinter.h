@@ -15,7 +15,7 @@ public:
     explicit ModulePrinter(QWidget* dialogParent = nullptr, QStringList folders = ModuleFolders());
     ~ModulePrinter() override;
 
-    Outcome PrintPage(const QImage& page) override;
+    Outcome PrintPage(QSize page, const PageDrawing& draw) override;
 
     bool Loaded() const { return printer_ != nullptr; }
 

@@ -11,7 +11,7 @@
 namespace {
 
 Printer::Outcome failed(const QString& reason) {
-    return {Printer::Outcome::Status::Failed, reason};
+    return {Printer::Outcome::Status::Failed, reason, {}};
 }
 
 } // namespace
@@ -24,7 +24,13 @@ QRect FitOnPage(QSize image, QRect page) {
     return QRect(page.topLeft() + offset, fitted);
 }
 
-Printer::Outcome WritePdfPage(const QImage& page, const QString& path) {
+void DrawFitted(QPainter& painter, QSize page, const Printer::PageDrawing& draw) {
+    painter.setViewport(FitOnPage(page, painter.viewport()));
+    painter.setWindow(QRect(QPoint(0, 0), page));
+    draw(painter);
+}
+
+Printer::Outcome WritePdfPage(QSize page, const Printer::PageDrawing& draw, const QString& path) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return failed(
@@ -34,7 +40,7 @@ Printer::Outcome WritePdfPage(const QImage& page, const QString& path) {
         QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Zederoru"));
         writer.setTitle(QStringLiteral("Zederoru"));
-        writer.setResolution(300);
+        writer.setResolution(1200);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
                                          page.width() > page.height() ? QPageLayout::Landscape
                                                                       : QPageLayout::Portrait,
@@ -44,13 +50,12 @@ Printer::Outcome WritePdfPage(const QImage& page, const QString& path) {
             return failed(
                 QCoreApplication::translate("Printer", "The page could not be written to %1.")
                     .arg(path));
-        const QRect target = FitOnPage(page.size(), painter.viewport());
-        painter.drawImage(target, page);
+        DrawFitted(painter, page, draw);
         painter.end();
     }
     if (!file.commit())
         return failed(
             QCoreApplication::translate("Printer", "The page could not be written to %1: %2")
                 .arg(path, file.errorString()));
-    return {};
+    return {Printer::Outcome::Status::Printed, {}, path};
 }

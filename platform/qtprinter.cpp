@@ -8,10 +8,10 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
-Printer::Outcome QtPrinter::PrintPage(const QImage& page) {
+Printer::Outcome QtPrinter::PrintPage(QSize page, const PageDrawing& draw) {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
-        return printToPdf(page);
+        return printToPdf(page, draw);
     QPrinter printer(info, QPrinter::HighResolution);
     printer.setDocName(QStringLiteral("Zederoru"));
     printer.setPageOrientation(page.width() > page.height() ? QPageLayout::Landscape
@@ -21,14 +21,14 @@ Printer::Outcome QtPrinter::PrintPage(const QImage& page) {
         QCoreApplication::translate("Printer", "The printer %1 did not accept the page.")
             .arg(info.printerName());
     if (!painter.begin(&printer))
-        return {Outcome::Status::Failed, refused};
-    painter.drawImage(FitOnPage(page.size(), painter.viewport()), page);
+        return {Outcome::Status::Failed, refused, {}};
+    DrawFitted(painter, page, draw);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return {Outcome::Status::Failed, refused};
+        return {Outcome::Status::Failed, refused, {}};
     return {};
 }
 
-Printer::Outcome QtPrinter::printToPdf(const QImage& page) {
+Printer::Outcome QtPrinter::printToPdf(QSize page, const PageDrawing& draw) {
     QFileDialog dialog(
         dialogParent_,
         QCoreApplication::translate("Printer", "No printer found - save the page as PDF"),
@@ -37,8 +37,8 @@ Printer::Outcome QtPrinter::printToPdf(const QImage& page) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {Outcome::Status::Cancelled, {}};
-    return WritePdfPage(page, dialog.selectedFiles().constFirst());
+        return {Outcome::Status::Cancelled, {}, {}};
+    return WritePdfPage(page, draw, dialog.selectedFiles().constFirst());
 }
 
 // The print module's factory, which the game looks up when it first prints a page.

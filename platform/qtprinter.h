@@ -11,10 +11,10 @@ class QtPrinter : public Printer {
 public:
     explicit QtPrinter(QWidget* dialogParent = nullptr) : dialogParent_(dialogParent) {}
 
-    Outcome PrintPage(const QImage& page) override;
+    Outcome PrintPage(QSize page, const PageDrawing& draw) override;
 
 private:
-    Outcome printToPdf(const QImage& page);
+    Outcome printToPdf(QSize page, const PageDrawing& draw);
 
     QWidget* dialogParent_;
 };

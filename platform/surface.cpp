@@ -2,6 +2,8 @@
 #include "surface.h"
 
 #include <QFontMetrics>
+#include <QGuiApplication>
+#include <QScreen>
 
 #include <algorithm>
 
@@ -22,12 +24,65 @@ QRect reach(const QPoint* points, int count) {
     return QRect(QPoint(left - 1, top - 1), QPoint(right + 1, bottom + 1));
 }
 
+qreal primaryScreenRatio() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->devicePixelRatio() : 1.0;
+}
+
+// Steps kept to redraw the screen picture at another ratio: enough for a long drag between
+// two clearings; beyond it the picture is scaled instead.
+constexpr std::size_t MaxScreenSteps = 100000;
+
 } // namespace
 
-Surface::Surface(int width, int height, ColourValue background, QObject* parent)
-    : QObject(parent), image_(width, height, QImage::Format_RGB32), background_(background),
-      clip_(image_.rect()) {
+Surface::Surface(int width, int height, ColourValue background, QObject* parent, Kind kind)
+    : QObject(parent), image_(width, height, QImage::Format_RGB32), kind_(kind),
+      background_(background), clip_(image_.rect()) {
+    if (kind_ == Kind::Smooth)
+        setDevicePixelRatio(primaryScreenRatio());
     Cls();
+}
+
+void Surface::setDevicePixelRatio(qreal ratio) {
+    if (kind_ != Kind::Smooth || (!screen_.isNull() && screen_.devicePixelRatio() == ratio))
+        return;
+    screen_ = QImage(image_.size() * ratio, QImage::Format_RGB32);
+    screen_.setDevicePixelRatio(ratio);
+    redrawScreen();
+    emit refreshed(image_.rect());
+}
+
+// On the screen picture lines are one logical pixel wide at every ratio, centred on the
+// pixels the exact drawing sets, so both pictures agree but for the blended edges.
+void Surface::drawOnScreen(QPainter& painter, const KeptStep& kept) const {
+    painter.save();
+    if (kept.clip != image_.rect())
+        painter.setClipRect(kept.clip);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.translate(0.5, 0.5);
+    kept.step(painter);
+    painter.restore();
+}
+
+void Surface::redrawScreen() {
+    QPainter p(&screen_);
+    if (steps_.size() >= MaxScreenSteps) {
+        p.drawImage(QRectF(QPointF(0, 0), QSizeF(image_.size())), image_);
+        return;
+    }
+    p.fillRect(image_.rect(), toQColor(background_));
+    for (const KeptStep& kept : steps_)
+        drawOnScreen(p, kept);
+}
+
+void Surface::onScreen(ScreenStep step) {
+    if (kind_ != Kind::Smooth)
+        return;
+    KeptStep kept{clip_, std::move(step)};
+    QPainter p(&screen_);
+    drawOnScreen(p, kept);
+    if (steps_.size() < MaxScreenSteps)
+        steps_.push_back(std::move(kept));
 }
 
 bool Surface::paintable(const QRect& touched, QPainter& painter) {
@@ -45,10 +100,23 @@ void Surface::Polygon(const QPoint* points, int count) {
     QPainter p;
     if (!paintable(reach(points, count), p))
         return;
-    p.setPen(QPen(toQColor(ForeColor), 0));
-    if (FillStyle_ == FillStyle::Solid)
-        p.setBrush(toQColor(FillColor));
+    const QColor outline = toQColor(ForeColor);
+    const QBrush fill = FillStyle_ == FillStyle::Solid ? QBrush(toQColor(FillColor)) : Qt::NoBrush;
+    p.setPen(QPen(outline, 0));
+    p.setBrush(fill);
     p.drawPolygon(points, count);
+    p.end();
+    // Drawn in the background colour, a polygon erases: unblended and a pixel wider, or the
+    // blended fringe of what it covers would stay behind.
+    const bool erasing = ForeColor == background_ &&
+                         (FillStyle_ == FillStyle::Transparent || FillColor == background_);
+    onScreen([outline, fill, erasing,
+              polygon = QPolygon(QList<QPoint>(points, points + count))](QPainter& s) {
+        s.setRenderHint(QPainter::Antialiasing, !erasing);
+        s.setPen(QPen(outline, erasing ? 2 : 1));
+        s.setBrush(fill);
+        s.drawPolygon(polygon);
+    });
 }
 
 void Surface::Rectangle(int x1, int y1, int x2, int y2, ColourValue colour) {
@@ -60,6 +128,12 @@ void Surface::Rectangle(int x1, int y1, int x2, int y2, ColourValue colour) {
         return;
     p.setPen(QPen(toQColor(colour), 0));
     p.drawRect(box.adjusted(0, 0, -1, -1));
+    p.end();
+    onScreen([line = toQColor(colour), box](QPainter& s) {
+        s.setPen(QPen(line, 1));
+        s.setBrush(Qt::NoBrush);
+        s.drawRect(QRectF(QPointF(box.topLeft()), QPointF(box.bottomRight())));
+    });
 }
 
 void Surface::CopyFrom(const Surface& source, const QRect& sourceRect, QPoint dest) {
@@ -68,6 +142,15 @@ void Surface::CopyFrom(const Surface& source, const QRect& sourceRect, QPoint de
         return;
     p.setCompositionMode(QPainter::CompositionMode_Source);
     p.drawImage(dest, source.image_, sourceRect);
+    p.end();
+    const QImage picture = source.screenImage();
+    const qreal ratio = picture.devicePixelRatio();
+    const QRectF from(QPointF(sourceRect.topLeft()) * ratio, QSizeF(sourceRect.size()) * ratio);
+    onScreen([picture, from, to = QRectF(dest, QSizeF(sourceRect.size()))](QPainter& s) {
+        s.translate(-0.5, -0.5);
+        s.setCompositionMode(QPainter::CompositionMode_Source);
+        s.drawImage(to, picture, from);
+    });
 }
 
 void Surface::Print(int x, int y, const QString& text) {
@@ -76,17 +159,35 @@ void Surface::Print(int x, int y, const QString& text) {
     QPainter p;
     if (!paintable(touched.adjusted(-2, -2, 2, 2), p))
         return;
-    p.setPen(toQColor(ForeColor));
+    const QColor colour = toQColor(ForeColor);
+    const QPoint at(x, y + metrics.ascent());
+    p.setPen(colour);
     p.setFont(Font);
-    p.drawText(QPoint(x, y + metrics.ascent()), text);
+    p.drawText(at, text);
+    p.end();
+    onScreen([colour, font = Font, at, text](QPainter& s) {
+        s.translate(-0.5, -0.5);
+        s.setPen(colour);
+        s.setFont(font);
+        s.drawText(at, text);
+    });
 }
 
 void Surface::Cls() {
     if (clip_ == image_.rect()) {
         image_.fill(toQRgb(background_));
+        if (kind_ == Kind::Smooth) {
+            steps_.clear();
+            screen_.fill(toQRgb(background_));
+        }
     } else {
         QPainter p(&image_);
         p.fillRect(clip_, QColor::fromRgb(toQRgb(background_)));
+        p.end();
+        onScreen([area = clip_, colour = toQColor(background_)](QPainter& s) {
+            s.translate(-0.5, -0.5);
+            s.fillRect(area, colour);
+        });
     }
     dirty_ |= clip_;
 }

@@ -9,19 +9,33 @@
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
+#include <functional>
+#include <vector>
 
 // A picture box: a persistent image with a current outline colour, fill colour and fill
-// style. Drawing is pixel-exact (no antialiasing) so that colours read back unchanged.
+// style. Drawing is pixel-exact (no antialiasing) so that colours read back unchanged. A
+// smooth surface, one the player sees, also keeps a picture for the screen: drawn at the
+// screen's device pixel ratio with antialiased edges, shown but never read by the game.
 class Surface : public QObject {
     Q_OBJECT
 public:
     enum class FillStyle { Solid, Transparent };
+    enum class Kind { Exact, Smooth };
 
-    Surface(int width, int height, ColourValue background, QObject* parent = nullptr);
+    Surface(int width, int height, ColourValue background, QObject* parent = nullptr,
+            Kind kind = Kind::Exact);
 
+    // Sizes and coordinates are logical pixels at every device pixel ratio.
     int width() const { return image_.width(); }
     int height() const { return image_.height(); }
+    // What the game reads: pixel-exact, one pixel per logical pixel.
     const QImage& image() const { return image_; }
+    // What the screen shows: the exact image, or for a smooth surface the antialiased one at
+    // the device pixel ratio.
+    const QImage& screenImage() const { return kind_ == Kind::Smooth ? screen_ : image_; }
+    // A smooth surface redraws its screen picture at the new ratio, from what was drawn
+    // since it was last cleared whole.
+    void setDevicePixelRatio(qreal ratio);
 
     ColourValue BackColor() const { return background_; }
     void setBackColor(ColourValue c) { background_ = c; }
@@ -68,7 +82,21 @@ private:
     // wholly outside the clip; marks the visible part of the rectangle dirty.
     bool paintable(const QRect& touched, QPainter& painter);
 
+    // Draws the step on the screen picture within the clip, and keeps it to draw again at
+    // another ratio.
+    using ScreenStep = std::function<void(QPainter&)>;
+    struct KeptStep {
+        QRect clip;
+        ScreenStep step;
+    };
+    void onScreen(ScreenStep step);
+    void drawOnScreen(QPainter& painter, const KeptStep& kept) const;
+    void redrawScreen();
+
     QImage image_;
+    Kind kind_;
+    QImage screen_;
+    std::vector<KeptStep> steps_; // since the last whole clearing
     ColourValue background_;
     QRect clip_;
     QRect dirty_;

@@ -25,9 +25,15 @@ void SurfaceWidget::setOverlay(std::function<void(QPainter&)> overlay) {
     update();
 }
 
+// The surface follows the ratio of the screen the window stands on, also after a move to
+// another screen.
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
+    surface_.setDevicePixelRatio(devicePixelRatioF());
+    const QImage& picture = surface_.screenImage();
+    const QRectF area(event->rect());
+    const qreal ratio = picture.devicePixelRatio();
     QPainter p(this);
-    p.drawImage(event->rect(), surface_.image(), event->rect());
+    p.drawImage(area, picture, QRectF(area.topLeft() * ratio, area.size() * ratio));
     if (overlay_)
         overlay_(p);
 }

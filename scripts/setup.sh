@@ -11,7 +11,7 @@ packages=(g++ cmake ninja-build pkg-config
           gstreamer1.0-plugins-good
           desktop-file-utils appstream
           xvfb xauth
-          openbox xdotool x11-utils imagemagick
+          openbox xdotool x11-utils imagemagick poppler-utils
           build-essential debhelper dpkg-dev fakeroot lintian)
 [ $# -gt 0 ] && packages=("$@")
 

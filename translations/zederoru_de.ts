@@ -540,6 +540,10 @@ Trotzdem anhängen?</translation>
         <source>The page was not printed.</source>
         <translation>Die Seite wurde nicht gedruckt.</translation>
     </message>
+    <message>
+        <source>The page was written to</source>
+        <translation>Die Seite wurde gespeichert in</translation>
+    </message>
 </context>
 <context>
     <name>PrintShapes</name>

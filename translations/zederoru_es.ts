@@ -540,6 +540,10 @@ Append anyway ?</source>
         <source>The page was not printed.</source>
         <translation>La página no se imprimió.</translation>
     </message>
+    <message>
+        <source>The page was written to</source>
+        <translation>La página se guardó en</translation>
+    </message>
 </context>
 <context>
     <name>PrintShapes</name>

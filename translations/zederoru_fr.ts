@@ -541,6 +541,10 @@ L’ajouter quand même&#xa0;?</translation>
         <source>The page was not printed.</source>
         <translation>La page n’a pas été imprimée.</translation>
     </message>
+    <message>
+        <source>The page was written to</source>
+        <translation>La page a été enregistrée dans</translation>
+    </message>
 </context>
 <context>
     <name>PrintShapes</name>

@@ -72,6 +72,7 @@ int main(int argc, char* argv[]) {
     }
 
     CapturingPrinter printer;
+    printer.pdfPath = out.filePath(QStringLiteral("printed.pdf"));
     PrintShapes print(t.p, t.messages, printer);
     print.DrawPrintPage();
     save(print, out.filePath(QStringLiteral("printshapes-shape.png")));
@@ -80,7 +81,6 @@ int main(int argc, char* argv[]) {
     print.Printx->trigger();
     if (printer.pages.size() != 1)
         return 1;
-    WritePdfPage(printer.pages.first(), out.filePath(QStringLiteral("printed.pdf")));
 
     Form5 help(QStringLiteral(ZEDERORU_DATA_DIR "/"));
     help.resize(760, 560);

@@ -36,8 +36,10 @@ private slots:
         QCOMPARE(t->p.FirstShown, std::int16_t(0));
         QVERIFY(w->isVisible());
         QVERIFY(!w->isModal());
+        QCOMPARE(w->Page().image(), expectedPage(0));
+        // The window shows the page's screen picture: the same drawing, with smooth edges.
         QCOMPARE(w->Picture->grab().toImage().convertToFormat(QImage::Format_RGB32),
-                 expectedPage(0));
+                 w->Page().screenImage());
     }
 
     void targetRightClickShowsTheLastPageModal() {

@@ -6,13 +6,18 @@
 #include "support/printerfakes.h"
 
 #include <QAction>
+#include <QProcess>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
 using namespace BrowseFixtures;
 using Answer = MessageBoxes::Answer;
 using Status = Printer::Outcome::Status;
+Q_DECLARE_METATYPE(Printer::Outcome)
 
 // The print window over a collection of squares, with scripted answers and a capturing printer.
 class TestPrintShapes : public QObject {
@@ -36,10 +41,15 @@ private slots:
         bool modal = false;
         QTimer::singleShot(0, this, [&] {
             modal = QApplication::activeModalWidget() == w.get();
+            t->messages.script = {Answer::Yes};
+            w->Printx->trigger();
             QTest::keyClick(w.get(), Qt::Key_Escape);
         });
         w->ViewFirstPage();
         QVERIFY(modal);
+        // What is printed is the picture shown, not the mode the next drawing will use.
+        QCOMPARE(printer.pages.size(), 1);
+        QCOMPARE(printer.pages[0], expectedPage(0, true));
         QVERIFY(!w->isVisible());
         QCOMPARE(t->p.FirstShown, std::int16_t(0));
         // The first page keeps the mode last used; the next drawing is silhouettes again.
@@ -138,17 +148,64 @@ private slots:
         QVERIFY(w->isVisible());
     }
 
-    void printFailureIsReported() {
+    void printOutcomeIsReported_data() {
+        QTest::addColumn<Printer::Outcome>("outcome");
+        QTest::addColumn<QString>("told");
+        QTest::addColumn<MessageBoxes::Icon>("icon");
+        QTest::newRow("failed") << Printer::Outcome{Status::Failed,
+                                                    "The printer Office refused.",
+                                                    {}}
+                                << QString("The printer Office refused.")
+                                << MessageBoxes::Icon::Warning;
+        QTest::newRow("written to a file")
+            << Printer::Outcome{Status::Printed, {}, "/home/pat/page.pdf"}
+            << QString("The page was written to\n\r/home/pat/page.pdf")
+            << MessageBoxes::Icon::Information;
+        // A PDF save dialog the player cancelled is no failure; a printer is heard from.
+        QTest::newRow("cancelled")
+            << Printer::Outcome{Status::Cancelled, {}, {}} << QString() << MessageBoxes::Icon::None;
+        QTest::newRow("printed") << Printer::Outcome{} << QString() << MessageBoxes::Icon::None;
+    }
+
+    void printOutcomeIsReported() {
+        QFETCH(Printer::Outcome, outcome);
+        QFETCH(QString, told);
+        QFETCH(MessageBoxes::Icon, icon);
         open(3);
-        printer.outcome = {Status::Failed, QStringLiteral("The printer Office did not accept it.")};
+        printer.outcome = outcome;
         w->Printx->trigger();
-        QCOMPARE(t->messages.shown.size(), 2);
-        QVERIFY(t->messages.shown[1].text.contains(QStringLiteral("Office did not accept")));
-        QCOMPARE(t->messages.shown[1].icon, MessageBoxes::Icon::Warning);
-        // A PDF save dialog the player cancelled is no failure.
-        printer.outcome = {Status::Cancelled, {}};
+        QCOMPARE(t->messages.shown.size(), told.isEmpty() ? 1 : 2);
+        if (!told.isEmpty()) {
+            QVERIFY(t->messages.shown[1].text.endsWith(told));
+            QCOMPARE(t->messages.shown[1].icon, icon);
+        }
+    }
+
+    // The PDF holds the page's figures as polygons and their numbers as text, no picture.
+    void printedPdfIsVectors() {
+        const QStringList tools{"pdfimages", "pdfinfo", "pdftotext"};
+        for (const QString& tool : tools)
+            if (QStandardPaths::findExecutable(tool).isEmpty())
+                QSKIP("poppler-utils is not installed (scripts/setup.sh installs it)");
+        QTemporaryDir folder;
+        printer.pdfPath = folder.filePath(QStringLiteral("page.pdf"));
+        open(30);
+        w->VScroll1->setValue(5);
+        w->ShowSolx->trigger();
         w->Printx->trigger();
-        QCOMPARE(t->messages.shown.size(), 3);
+        const QStringList images = run("pdfimages", {"-list", printer.pdfPath});
+        QCOMPARE(images.size(), 2); // the table's heading only
+        QVERIFY(run("pdfinfo", {printer.pdfPath}).contains(QStringLiteral("Pages:           1")));
+        const QString text = run("pdftotext", {printer.pdfPath, "-"}).join(' ');
+        QStringList numbers;
+        for (const QRegularExpressionMatch& m : QRegularExpression("\\d+").globalMatch(text))
+            numbers << m.captured();
+        numbers.sort();
+        QStringList expected;
+        for (int n = 6; n <= 25; ++n)
+            expected << QString::number(n);
+        expected.sort();
+        QCOMPARE(numbers, expected);
     }
 
     // Esc hides it too, as the modal view shows.
@@ -163,6 +220,14 @@ private slots:
     }
 
 private:
+    static QStringList run(const QString& tool, const QStringList& arguments) {
+        QProcess process;
+        process.start(tool, arguments);
+        if (!process.waitForFinished() || process.exitCode() != 0)
+            return {};
+        return QString::fromUtf8(process.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    }
+
     void open(int count) {
         QVERIFY(t->start(squaresCollection(count)));
         w = std::make_unique<PrintShapes>(t->p, t->messages, printer);

@@ -4,7 +4,8 @@
 # xdotool as a player drives it, and checks what only a window manager shows: the arrow keys
 # reach the board at start-up and after each window of the game closes, the panel's tool
 # tips show while the board has the keys, closing the panel ends the game as Exit does, and
-# the two windows come back where they were, ten starts in a row. CTest runs it as
+# the two windows come back where they were, ten starts in a row at scale 1 and three at
+# scale 2. CTest runs it as
 # desktop_windows.
 # Usage: check_desktop.sh BUILD_DIR  (the folder that holds the game and its data)
 set -euo pipefail
@@ -217,6 +218,23 @@ check "a drop that solves the figure congratulates" wait_until 5 is_not_active "
 xdotool key Return
 check "keys reach the board after the congratulation" keys_reach_board
 stop_game
+
+# At a scale factor of 2 too the places are stored in the units they are read in: three
+# starts, each ended by closing the panel, leave the windows where they were.
+export QT_SCALE_FACTOR=2
+before=""
+for run in $(seq 3); do
+    start_game || break
+    [ -n "$before" ] || before="$(places)"
+    close_panel || break
+done
+stop_game
+start_game
+after="$(places)"
+check "at scale 2 the windows stand where they stood, three starts later" test "$after" = "$before"
+echo "      client areas of panel and board: $before-> $after"
+stop_game
+unset QT_SCALE_FACTOR
 
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed"

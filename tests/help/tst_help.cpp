@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -73,11 +75,27 @@ private slots:
         help.show();
         QVERIFY(QTest::qWaitForWindowExposed(&help));
         help.resize(size);
-        const QSize outer = help.frameGeometry().size();
-        // 120 twips across and 480 down are 8 and 32 pixels at 15 twips per pixel.
+        // 24 twips are 2 pixels at 15 twips per pixel.
         QCOMPARE(help.WebBrowser1->size(),
-                 QSize(std::max(0, outer.width() - 8), std::max(0, outer.height() - 32)));
+                 QSize(std::max(0, size.width() - 4), std::max(0, size.height() - 4)));
         QCOMPARE(help.WebBrowser1->pos(), QPoint(2, 2));
+    }
+
+    // Opened, the window shows the page's text beside its pictures, no blank band below the
+    // browser, and all of a short page without scrolling.
+    void helpOpensAtThePagesSize() {
+        Form5 help(QStringLiteral(ZEDERORU_DATA_DIR "/"));
+        help.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        const QRect browser = help.WebBrowser1->geometry();
+        QCOMPARE(help.height() - browser.bottom() - 1, 2);
+        QVERIFY(help.width() >= 64 * help.fontMetrics().averageCharWidth());
+        const QSize room = help.screen()->availableGeometry().size();
+        QVERIFY(help.height() <= room.height() * 9 / 10);
+        QVERIFY(help.height() > 375);
+        const QScrollBar* bar = help.WebBrowser1->verticalScrollBar();
+        QVERIFY(help.height() == room.height() * 9 / 10 || bar->maximum() == 0);
+        QCOMPARE(help.WebBrowser1->horizontalScrollBar()->maximum(), 0);
     }
 
     void aboutClosesByOkOrAClickInTheCredits_data() {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QPainter>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -46,9 +47,8 @@ private slots:
             if (QWidget* dialog = QApplication::activeModalWidget())
                 QMetaObject::invokeMethod(dialog, "reject", Qt::QueuedConnection);
         });
-        QImage page(20, 20, QImage::Format_RGB32);
-        page.fill(Qt::white);
-        const Printer::Outcome outcome = printer.PrintPage(page);
+        const Printer::Outcome outcome = printer.PrintPage(
+            QSize(20, 20), [](QPainter& page) { page.fillRect(0, 0, 20, 20, Qt::white); });
         QVERIFY(printer.Loaded());
         QVERIFY(mapped("libQt6PrintSupport"));
         QCOMPARE(outcome.status, Printer::Outcome::Status::Cancelled);
@@ -59,7 +59,7 @@ private slots:
         sound.mciSendString(QStringLiteral("play " ZEDERORU_DATA_DIR "/Click.wav"));
         QVERIFY(!sound.Loaded());
         ModulePrinter printer(nullptr, {QStringLiteral("/nonexistent")});
-        const Printer::Outcome outcome = printer.PrintPage(QImage(10, 10, QImage::Format_RGB32));
+        const Printer::Outcome outcome = printer.PrintPage(QSize(10, 10), [](QPainter&) {});
         QCOMPARE(outcome.status, Printer::Outcome::Status::Failed);
         QVERIFY(outcome.reason.contains(QLatin1String("zederoru_print")));
     }

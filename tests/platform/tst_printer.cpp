@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/canvas.h"
 #include "platform/printer.h"
 
 #include <QFile>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
 
 class TestPrinter : public QObject {
     Q_OBJECT
@@ -28,26 +31,41 @@ private slots:
         QCOMPARE(FitOnPage(image, page), placed);
     }
 
-    void pdfHoldsOnePage() {
+    // Drawn as polygons and text, the page reaches the file as vectors: no picture in it.
+    void pdfHoldsOnePageOfVectors() {
         QTemporaryDir folder;
-        QImage page(741, 579, QImage::Format_RGB32);
-        page.fill(Qt::gray);
         const QString path = folder.filePath(QStringLiteral("page.pdf"));
-        const Printer::Outcome outcome = WritePdfPage(page, path);
+        const QSize size(741, 579);
+        QRect window;
+        const Printer::Outcome outcome = WritePdfPage(
+            size,
+            [&](QPainter& painter) {
+                window = painter.window();
+                Canvas page(painter, size, QBColor(15), QFont());
+                const std::array<QPoint, 3> triangle{QPoint(10, 10), QPoint(300, 10),
+                                                     QPoint(10, 300)};
+                page.Polygon(triangle.data(), 3);
+                page.Print(400, 400, QStringLiteral(" 17"));
+            },
+            path);
         QCOMPARE(outcome.status, Printer::Outcome::Status::Printed);
+        QCOMPARE(outcome.writtenTo, path);
+        QCOMPARE(window, QRect(QPoint(0, 0), size));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray pdf = file.readAll();
         QVERIFY(pdf.startsWith("%PDF"));
         QCOMPARE(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"), 1);
         QVERIFY(pdf.contains("/Count 1"));
+        QVERIFY(!pdf.contains("/Subtype /Image"));
+        QVERIFY(pdf.contains("/FontFile"));
     }
 
     void unwritablePdfFails() {
         QTemporaryDir folder;
         const QString path = folder.filePath(QStringLiteral("missing/page.pdf"));
-        QImage page(10, 10, QImage::Format_RGB32);
-        const Printer::Outcome outcome = WritePdfPage(page, path);
+        const Printer::Outcome outcome = WritePdfPage(
+            QSize(10, 10), [](QPainter&) {}, path);
         QCOMPARE(outcome.status, Printer::Outcome::Status::Failed);
         QVERIFY(outcome.reason.contains(path));
         QVERIFY(!QFile::exists(path));

@@ -3,8 +3,29 @@
 #include "platform/messages.h"
 #include "platform/surface.h"
 
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+
+namespace {
+
+void drawDiamond(Surface& s, ColourValue colour) {
+    const QPoint diamond[4] = {{10, 30}, {30, 10}, {50, 30}, {30, 50}};
+    s.FillStyle_ = Surface::FillStyle::Solid;
+    s.FillColor = colour;
+    s.ForeColor = colour;
+    s.Polygon(diamond, 4);
+}
+
+QSet<QRgb> coloursOf(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    return colours;
+}
+
+} // namespace
 
 class TestSurface : public QObject {
     Q_OBJECT
@@ -54,6 +75,44 @@ private slots:
         QCOMPARE(refreshed.count(), 0); // copying is not showing
         to.Refresh();
         QCOMPARE(refreshed.count(), 1);
+    }
+
+    void smoothSurfaceBlendsEdgesOnScreenOnly_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("2x") << 2.0;
+        QTest::newRow("1.5x") << 1.5;
+    }
+
+    // The screen picture has blended diagonal edges at the ratio asked for; the picture the
+    // game reads keeps only the colours drawn; an erased polygon leaves no fringe; a new ratio
+    // draws again rather than scaling.
+    void smoothSurfaceBlendsEdgesOnScreenOnly() {
+        QFETCH(qreal, ratio);
+        Surface s(60, 60, QBColor(15), nullptr, Surface::Kind::Smooth);
+        s.setDevicePixelRatio(ratio);
+        drawDiamond(s, QBColor(12));
+        QCOMPARE(s.screenImage().size(), QSize(60, 60) * ratio);
+        QCOMPARE(coloursOf(s.image()), (QSet<QRgb>{toQRgb(QBColor(15)), toQRgb(QBColor(12))}));
+        // Across the edge from (10, 30) to (30, 10), halfway down it: a blended pixel.
+        const QImage across =
+            s.screenImage().copy(0, static_cast<int>(20 * ratio), static_cast<int>(30 * ratio), 1);
+        QVERIFY(coloursOf(across).size() > 2);
+
+        Surface direct(60, 60, QBColor(15), nullptr, Surface::Kind::Smooth);
+        direct.setDevicePixelRatio(1);
+        drawDiamond(direct, QBColor(12));
+        direct.setDevicePixelRatio(ratio);
+        QCOMPARE(direct.screenImage(), s.screenImage());
+
+        drawDiamond(s, QBColor(15));
+        QCOMPARE(coloursOf(s.screenImage()), QSet<QRgb>{toQRgb(QBColor(15))});
+    }
+
+    void exactSurfaceShowsWhatItHolds() {
+        Surface s(60, 60, QBColor(15));
+        s.setDevicePixelRatio(2);
+        drawDiamond(s, QBColor(12));
+        QCOMPARE(s.screenImage(), s.image());
     }
 
     // A refresh hands on the rectangle drawn on since the last one, and every changed pixel

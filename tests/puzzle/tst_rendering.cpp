@@ -1,12 +1,27 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/fixtures.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace Fixtures;
 
 // The synthetic piece set: 48-pixel squares in orientation 0, pieces at home on a grid.
+namespace {
+
+QSet<QRgb> coloursOf(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    return colours;
+}
+
+} // namespace
+
 class TestRendering : public QObject {
     Q_OBJECT
 private slots:
@@ -15,6 +30,7 @@ private slots:
     void targetIsCentredAndCaptioned();
     void emptyCollectionShowsAnEmptyTarget();
     void resetPiecesGoesHome();
+    void diagonalEdgesBlendOnScreenHitMapStaysExact();
 
 private:
     int pieceAt(QPoint at) const {
@@ -101,6 +117,28 @@ void TestRendering::resetPiecesGoesHome() {
     QCOMPARE(t->p.PieceOrient[1], 2);
     QCOMPARE(t->p.PieceOrient[2], 1);
     QCOMPARE(pieceAt(centreOf(1)), 1);
+}
+
+// Run at ratio 1 and 2: the hit map holds only its background, the outline colour and the
+// seven piece colours;
+// at ratio 2 the board's screen picture, twice the size, blends the edges of the diamonds
+// (the pieces in odd orientations).
+void TestRendering::diagonalEdgesBlendOnScreenHitMapStaysExact() {
+    t->p.PieceOrient.fill(1);
+    t->game.board.Cls();
+    t->game.hitMap.Cls();
+    t->p.DrawAllPieces();
+    QSet<QRgb> exact{toQRgb(t->game.hitMap.BackColor()), toQRgb(t->p.BoardBack)};
+    for (ColourValue c : t->p.HitColour)
+        exact.insert(toQRgb(c));
+    QCOMPARE(coloursOf(t->game.hitMap.image()), exact);
+    const QSet<QRgb> board = coloursOf(t->game.board.image());
+    const qreal ratio = t->game.board.screenImage().devicePixelRatio();
+    QCOMPARE(ratio, QGuiApplication::primaryScreen()->devicePixelRatio());
+    QCOMPARE(t->game.board.screenImage().size(), t->game.board.image().size() * ratio);
+    const QSet<QRgb> blends = coloursOf(t->game.board.screenImage()) - board;
+    if (ratio > 1)
+        QVERIFY(blends.size() > 0);
 }
 
 QTEST_MAIN(TestRendering)
