@@ -2,10 +2,13 @@
 #include "platform/colour.h"
 #include "platform/messages.h"
 #include "platform/surface.h"
+#include "support/fixtures.h"
 
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+
+using Fixtures::coloursOf;
 
 namespace {
 
@@ -15,14 +18,6 @@ void drawDiamond(Surface& s, ColourValue colour) {
     s.FillColor = colour;
     s.ForeColor = colour;
     s.Polygon(diamond, 4);
-}
-
-QSet<QRgb> coloursOf(const QImage& image) {
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
-    return colours;
 }
 
 } // namespace

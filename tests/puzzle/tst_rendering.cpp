@@ -10,18 +10,6 @@
 using namespace Fixtures;
 
 // The synthetic piece set: 48-pixel squares in orientation 0, pieces at home on a grid.
-namespace {
-
-QSet<QRgb> coloursOf(const QImage& image) {
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            colours.insert(image.pixel(x, y));
-    return colours;
-}
-
-} // namespace
-
 class TestRendering : public QObject {
     Q_OBJECT
 private slots:

@@ -136,6 +136,14 @@ void putNoCollection(const QString& path, const QString& kind) {
         qFatal("cannot put a %s at %s", qPrintable(kind), name.constData());
 }
 
+QSet<QRgb> coloursOf(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    return colours;
+}
+
 } // namespace Fixtures
 
 std::optional<Settings> TestGame::start(const QByteArray& collection) {

@@ -7,6 +7,8 @@
 #include "app/settings.h"
 
 #include <QByteArray>
+#include <QImage>
+#include <QSet>
 #include <QTemporaryDir>
 #include <array>
 #include <optional>
@@ -54,6 +56,9 @@ void writeFile(const QString& path, const QByteArray& data);
 // where a file is expected: "folder", "pipe" (a named pipe nobody writes), "device" (a
 // symbolic link to /dev/zero) or "huge" (a 100 MB file).
 void putNoCollection(const QString& path, const QString& kind);
+
+// Every colour an image holds.
+QSet<QRgb> coloursOf(const QImage& image);
 
 } // namespace Fixtures
 
