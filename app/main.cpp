@@ -6,6 +6,7 @@
 #include "app/startup.h"
 #include "app/translations.h"
 #include "platform/files.h"
+#include "platform/modules.h"
 #include "platform/modulesound.h"
 #include "platform/qtmessageboxes.h"
 #include "platform/twips.h"
@@ -48,6 +49,8 @@ int main(int argc, char* argv[]) {
         return runWithoutWindow(parseCommandLine(commandArguments(argc, argv)), out, err);
     }
     QApplication app(argc, argv);
+    QApplication::style(); // its own plugin, if the desktop names one, before they are held back
+    HoldBackPlugins();
     LoadTranslations(app);
     QApplication::setApplicationName(QStringLiteral("Zederoru"));
     QApplication::setApplicationVersion(QStringLiteral(ZEDERORU_VERSION));

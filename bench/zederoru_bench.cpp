@@ -79,19 +79,9 @@ void ZederoruBench::showFigure() {
 
 // The default collection's figures repeated up to the 500 a collection may hold.
 void ZederoruBench::loadFiveHundredFigures() {
-    const QList<QByteArray> lines = Fixtures::readFile(t->p.FigureFilePath).split('\n');
-    QList<QByteArray> records;
-    for (const QByteArray& line : lines.mid(66))
-        if (line.count(',') == 23)
-            records.append(line.trimmed());
-    QVERIFY(!records.isEmpty());
-    QList<QByteArray> five;
-    for (int n = 1; n <= PELORIN1::MaxFigures; ++n) {
-        QList<QByteArray> fields = records[(n - 1) % records.size()].split(',');
-        fields[0] = QByteArray::number(n);
-        five.append(fields.join(','));
-    }
-    Fixtures::writeFile(t->p.FigureFilePath, Fixtures::collection(Fixtures::defaultHeader(), five));
+    Fixtures::writeFile(t->p.FigureFilePath,
+                        Fixtures::defaultFiguresRepeated(Fixtures::readFile(t->p.FigureFilePath),
+                                                         PELORIN1::MaxFigures));
     QBENCHMARK {
         QCOMPARE(t->p.LoadFigures(), PELORIN1::LoadResult::Ok);
     }

@@ -6,6 +6,29 @@
 #include <QFileInfo>
 #include <QLibrary>
 
+namespace {
+
+// Qt's plugin folders while they are held back; empty once given back.
+QStringList& heldPluginFolders() {
+    static QStringList folders;
+    return folders;
+}
+
+// Sound and printing load Qt plugins of their own (audio back-ends, print systems).
+void givePluginsBack() {
+    if (heldPluginFolders().isEmpty())
+        return;
+    QCoreApplication::setLibraryPaths(heldPluginFolders());
+    heldPluginFolders().clear();
+}
+
+} // namespace
+
+void HoldBackPlugins() {
+    heldPluginFolders() = QCoreApplication::libraryPaths();
+    QCoreApplication::setLibraryPaths({});
+}
+
 QStringList ModuleFolders() {
     const QString program = QCoreApplication::applicationDirPath();
     return {program, QDir::cleanPath(program + QStringLiteral("/../" ZEDERORU_MODULE_DIR))};
@@ -18,6 +41,7 @@ void* ModuleFunction(const QStringList& folders, const QString& name, const char
         const QString path = QDir(folder).filePath(name + QStringLiteral(".so"));
         if (!QFileInfo::exists(path))
             continue;
+        givePluginsBack();
         // The library stays loaded for the rest of the run, as the objects it made live on.
         QLibrary library(path);
         if (auto* found = reinterpret_cast<void*>(library.resolve(function)))

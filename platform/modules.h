@@ -7,6 +7,11 @@
 // Back-ends the first screen does not need (sound, printing) are modules, loaded when first
 // used, so that a game that never plays a sound or prints never maps their libraries.
 
+// Keeps Qt's plugins unfound from now until a module is loaded. Called once the platform's
+// plugins are in: every picture the game reads is a PNG, which Qt reads itself, yet the first
+// picture read would otherwise load every image-format plugin, SVG support among them.
+void HoldBackPlugins();
+
 // Where the modules are looked for: beside the program (a build folder), then the installed
 // module folder.
 QStringList ModuleFolders();

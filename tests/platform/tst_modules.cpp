@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/moduleprinter.h"
+#include "platform/modules.h"
 #include "platform/modulesound.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QPainter>
 #include <QTest>
 #include <QTimer>
@@ -20,10 +22,19 @@ const QStringList builtModules{QStringLiteral(ZEDERORU_MODULE_BUILD_DIR)};
 
 } // namespace
 
-// The back-ends come from their modules, and their libraries are mapped only once used.
+// The back-ends come from their modules, and their libraries are mapped only once used; Qt's
+// plugins are held back as in the game, so that reading a PNG loads no image-format plugin, and
+// given back to the first module loaded.
 class TestModules : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() {
+        pluginFolders = QCoreApplication::libraryPaths();
+        HoldBackPlugins();
+        QVERIFY(!QImage(QStringLiteral(ZEDERORU_DATA_DIR "/help-board.png")).isNull());
+        QVERIFY(!mapped("imageformats"));
+    }
+
     void soundLoadsAtTheFirstPlay() {
         QVERIFY(!mapped("libQt6Multimedia"));
         ModuleSound sound(builtModules);
@@ -34,6 +45,7 @@ private slots:
         sound.mciSendString(QStringLiteral("play " ZEDERORU_DATA_DIR "/Click.wav"));
         QVERIFY(sound.Loaded());
         QVERIFY(mapped("libQt6Multimedia"));
+        QCOMPARE(QCoreApplication::libraryPaths(), pluginFolders);
         sound.mciSendString(QStringLiteral("close all"));
     }
 
@@ -63,6 +75,9 @@ private slots:
         QCOMPARE(outcome.status, Printer::Outcome::Status::Failed);
         QVERIFY(outcome.reason.contains(QLatin1String("zederoru_print")));
     }
+
+private:
+    QStringList pluginFolders;
 };
 
 QTEST_MAIN(TestModules)

@@ -68,6 +68,20 @@ QList<QByteArray> numbered(int count) {
     return out;
 }
 
+QByteArray defaultFiguresRepeated(const QByteArray& defaultFile, int count) {
+    QList<QByteArray> figures;
+    for (const QByteArray& line : defaultFile.split('\n').mid(66))
+        if (line.count(',') == 23)
+            figures.append(line.trimmed());
+    QList<QByteArray> records;
+    for (int n = 1; n <= count && !figures.isEmpty(); ++n) {
+        QList<QByteArray> fields = figures[(n - 1) % figures.size()].split(',');
+        fields[0] = QByteArray::number(n);
+        records.append(fields.join(','));
+    }
+    return collection(defaultHeader(), records);
+}
+
 Placement spread(int x, int y) {
     Placement p{};
     for (int i = 0; i < 7; ++i)

@@ -33,6 +33,10 @@ QByteArray record(int n, int x0, int y0, const Placement& pieces);
 // Records numbered 1 to count; figure n stands n pixels right of its reference corner.
 QList<QByteArray> numbered(int count);
 
+// The default collection's figures (read from its file's text) repeated, renumbered 1 to
+// count, under its header: a full collection of real silhouettes.
+QByteArray defaultFiguresRepeated(const QByteArray& defaultFile, int count);
+
 // A placement of seven pieces with their origins at the given offsets from (x, y).
 Placement spread(int x, int y);
 
