@@ -21,17 +21,9 @@ std::array<Polygon, 7> polygonsOf(const Silhouette::Arrangement& pieces) {
     return polygons;
 }
 
-double cross(QPointF a, QPointF b) {
-    return a.x() * b.y() - a.y() * b.x();
-}
-
-double dot(QPointF a, QPointF b) {
-    return a.x() * b.x() + a.y() * b.y();
-}
-
-double length(QPointF a) {
-    return std::hypot(a.x(), a.y());
-}
+using PieceGeometry::cross;
+using PieceGeometry::dot;
+using PieceGeometry::length;
 
 // The silhouette in whole pixels, a pixel covered where its centre lies in a piece, with
 // a free pixel all round.

@@ -11,18 +11,6 @@ namespace PieceGeometry {
 
 namespace {
 
-double cross(QPointF a, QPointF b) {
-    return a.x() * b.y() - a.y() * b.x();
-}
-
-double dot(QPointF a, QPointF b) {
-    return a.x() * b.x() + a.y() * b.y();
-}
-
-double length(QPointF v) {
-    return std::sqrt(dot(v, v));
-}
-
 double signedArea(const Polygon& polygon) {
     double sum = 0;
     for (qsizetype k = 0; k < polygon.size(); ++k)

@@ -7,12 +7,25 @@
 #include <QPoint>
 #include <QPointF>
 #include <array>
+#include <cmath>
 
 // Exact geometry of placed pieces: every piece is a convex polygon, so overlap and contact
 // are computed on the outlines themselves rather than on drawn pixels.
 namespace PieceGeometry {
 
 using Polygon = QList<QPointF>;
+
+inline double cross(QPointF a, QPointF b) {
+    return a.x() * b.y() - a.y() * b.x();
+}
+
+inline double dot(QPointF a, QPointF b) {
+    return a.x() * b.x() + a.y() * b.y();
+}
+
+inline double length(QPointF v) {
+    return std::sqrt(dot(v, v));
+}
 
 // A piece's five outline points in every orientation, as the readers build them from a
 // header: offsets from the piece's origin in pixels.

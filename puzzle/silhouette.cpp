@@ -25,13 +25,8 @@ struct Piece {
 
 using Pieces = std::array<Piece, 7>;
 
-double cross(QPointF a, QPointF b) {
-    return a.x() * b.y() - a.y() * b.x();
-}
-
-double dot(QPointF a, QPointF b) {
-    return a.x() * b.x() + a.y() * b.y();
-}
+using PieceGeometry::cross;
+using PieceGeometry::dot;
 
 template <typename Points> Piece pieceThrough(const Points& points, int count) {
     Piece p;
