@@ -14,6 +14,9 @@
 //   .##..                      3 1 2+r 1    whole units (24 pixels) plus multiples of r
 //   end                        end          (34 pixels, the diagonal unit)
 //
+// A line "themed" in a figure puts it only in the themed collections of its kind, not in
+// PELORIN.pel, which keeps the best mixed few hundred.
+//
 // Grid A cells are 24 pixels and take the pieces in their upright orientations; grid B
 // cells are 34 pixels and take the diagonal ones. "blocks" instead of "grid A" draws the
 // silhouette in blocks of 2 x 2 cells of grid A, the size of the square piece. A cell is '#' full,
@@ -63,11 +66,12 @@ struct Figure {
     QString name;
     QString sourceFile;
     int sourceLine = 0;
-    QChar grid;             // 'A' or 'B' for a silhouette, 0 for placements
-    int gridLine = 0;       // where the silhouette is drawn
-    QStringList art;        // silhouette rows
-    bool blocks = false;    // drawn in blocks of 2 x 2 cells
-    QList<Placement> given; // explicit placements
+    QChar grid;              // 'A' or 'B' for a silhouette, 0 for placements
+    int gridLine = 0;        // where the silhouette is drawn
+    QStringList art;         // silhouette rows
+    bool blocks = false;     // drawn in blocks of 2 x 2 cells
+    QList<Placement> given;  // explicit placements
+    bool themedOnly = false; // left out of the mixed default collection
     std::vector<Placement> pieces;
     double difficulty = 0;
     long fills = -1;       // ways the pieces fill the silhouette; -1 where it lies on no grid
@@ -147,6 +151,8 @@ bool readSource(const QString& path, QList<Figure>& figures) {
             current->blocks = true;
         } else if (line == QLatin1String("place")) {
             continue;
+        } else if (line == QLatin1String("themed")) {
+            current->themedOnly = true;
         } else if (!current->grid.isNull() && current->blocks) {
             current->art.append(blockRows(line, 0));
             current->art.append(blockRows(line, 1));
@@ -609,12 +615,13 @@ bool writeCollection(const QString& path, const QByteArray& data) {
 }
 
 // The figure sources, the collection to write and where to draw pages, from the arguments
-// [--kinds KIND,...] SOURCE.txt... COLLECTION.pel [--pages PREFIX].
+// [--kinds KIND,... | --all] SOURCE.txt... COLLECTION.pel [--pages PREFIX].
 struct Arguments {
     QStringList sources;
     QString collection;
     QString pages;
     QStringList kinds; // only the figures of these kinds; all when empty
+    bool all = false;  // every figure, themed ones too: shows that no two are alike anywhere
 };
 
 std::optional<Arguments> parseArguments(QStringList args) {
@@ -623,6 +630,9 @@ std::optional<Arguments> parseArguments(QStringList args) {
     if (args.size() >= 2 && args.first() == QLatin1String("--kinds")) {
         args.removeFirst();
         a.kinds = args.takeFirst().split(QLatin1Char(','), Qt::SkipEmptyParts);
+    } else if (!args.isEmpty() && args.first() == QLatin1String("--all")) {
+        args.removeFirst();
+        a.all = true;
     }
     if (args.size() >= 2 && args[args.size() - 2] == QLatin1String("--pages")) {
         a.pages = args.takeLast();
@@ -654,8 +664,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication app(argc, argv);
     const std::optional<Arguments> args = parseArguments(app.arguments());
     if (!args) {
-        QTextStream(stderr) << "usage: figuretool [--kinds KIND,...] SOURCE.txt... COLLECTION.pel "
-                               "[--pages PREFIX]\n";
+        QTextStream(stderr)
+            << "usage: figuretool [--kinds KIND,... | --all] SOURCE.txt... COLLECTION.pel "
+               "[--pages PREFIX]\n";
         return 2;
     }
     QList<Figure> figures;
@@ -664,6 +675,8 @@ int main(int argc, char* argv[]) {
             return 1;
     if (!args->kinds.isEmpty())
         figures.removeIf([&](const Figure& f) { return !args->kinds.contains(f.kind); });
+    else if (!args->all)
+        figures.removeIf([](const Figure& f) { return f.themedOnly; });
     QString why;
     const PieceGeometry::PieceSet set =
         PieceGeometry::pieceSetFrom(*FigureFile::parseHeader(DefaultPieceSet(), &why));
