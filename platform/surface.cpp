@@ -36,27 +36,47 @@ constexpr std::size_t MaxScreenSteps = 100000;
 } // namespace
 
 Surface::Surface(int width, int height, ColourValue background, QObject* parent, Kind kind)
-    : QObject(parent), image_(width, height, QImage::Format_RGB32), kind_(kind),
-      background_(background), clip_(image_.rect()) {
+    : QObject(parent), size_(width, height), kind_(kind), background_(background),
+      cleared_(background), clip_(whole()) {
     if (kind_ == Kind::Smooth)
-        setDevicePixelRatio(primaryScreenRatio());
+        ratio_ = primaryScreenRatio();
     Cls();
 }
 
+QImage& Surface::pixels() const {
+    if (image_.isNull()) {
+        image_ = QImage(size_, QImage::Format_RGB32);
+        image_.fill(toQRgb(cleared_));
+    }
+    return image_;
+}
+
+const QImage& Surface::screenImage() const {
+    if (kind_ != Kind::Smooth)
+        return pixels();
+    if (screen_.isNull()) {
+        screen_ = QImage(size_ * ratio_, QImage::Format_RGB32);
+        screen_.setDevicePixelRatio(ratio_);
+        redrawScreen();
+    }
+    return screen_;
+}
+
 void Surface::setDevicePixelRatio(qreal ratio) {
-    if (kind_ != Kind::Smooth || (!screen_.isNull() && screen_.devicePixelRatio() == ratio))
+    if (kind_ != Kind::Smooth || ratio == ratio_)
         return;
-    screen_ = QImage(image_.size() * ratio, QImage::Format_RGB32);
-    screen_.setDevicePixelRatio(ratio);
-    redrawScreen();
-    emit refreshed(image_.rect());
+    ratio_ = ratio;
+    if (screen_.isNull())
+        return; // made at this ratio when first shown
+    screen_ = QImage();
+    emit refreshed(whole());
 }
 
 // On the screen picture lines are one logical pixel wide at every ratio, centred on the
 // pixels the exact drawing sets, so both pictures agree but for the blended edges.
 void Surface::drawOnScreen(QPainter& painter, const KeptStep& kept) const {
     painter.save();
-    if (kept.clip != image_.rect())
+    if (kept.clip != whole())
         painter.setClipRect(kept.clip);
     painter.setRenderHint(QPainter::Antialiasing, true);
     painter.translate(0.5, 0.5);
@@ -64,13 +84,13 @@ void Surface::drawOnScreen(QPainter& painter, const KeptStep& kept) const {
     painter.restore();
 }
 
-void Surface::redrawScreen() {
+void Surface::redrawScreen() const {
     QPainter p(&screen_);
     if (steps_.size() >= MaxScreenSteps) {
-        p.drawImage(QRectF(QPointF(0, 0), QSizeF(image_.size())), image_);
+        p.drawImage(QRectF(QPointF(0, 0), QSizeF(size_)), pixels());
         return;
     }
-    p.fillRect(image_.rect(), toQColor(background_));
+    p.fillRect(whole(), toQColor(cleared_));
     for (const KeptStep& kept : steps_)
         drawOnScreen(p, kept);
 }
@@ -79,8 +99,10 @@ void Surface::onScreen(ScreenStep step) {
     if (kind_ != Kind::Smooth)
         return;
     KeptStep kept{clip_, std::move(step)};
-    QPainter p(&screen_);
-    drawOnScreen(p, kept);
+    if (!screen_.isNull()) {
+        QPainter p(&screen_);
+        drawOnScreen(p, kept);
+    }
     if (steps_.size() < MaxScreenSteps)
         steps_.push_back(std::move(kept));
 }
@@ -90,8 +112,8 @@ bool Surface::paintable(const QRect& touched, QPainter& painter) {
     if (visible.isEmpty())
         return false;
     dirty_ |= visible;
-    painter.begin(&image_);
-    if (clip_ != image_.rect())
+    painter.begin(&pixels());
+    if (clip_ != whole())
         painter.setClipRect(clip_);
     return true;
 }
@@ -138,10 +160,10 @@ void Surface::Rectangle(int x1, int y1, int x2, int y2, ColourValue colour) {
 
 void Surface::CopyFrom(const Surface& source, const QRect& sourceRect, QPoint dest) {
     QPainter p;
-    if (!paintable(QRect(dest, (sourceRect & source.image_.rect()).size()), p))
+    if (!paintable(QRect(dest, (sourceRect & source.whole()).size()), p))
         return;
     p.setCompositionMode(QPainter::CompositionMode_Source);
-    p.drawImage(dest, source.image_, sourceRect);
+    p.drawImage(dest, source.image(), sourceRect);
     p.end();
     const QImage picture = source.screenImage();
     const qreal ratio = picture.devicePixelRatio();
@@ -174,14 +196,15 @@ void Surface::Print(int x, int y, const QString& text) {
 }
 
 void Surface::Cls() {
-    if (clip_ == image_.rect()) {
-        image_.fill(toQRgb(background_));
-        if (kind_ == Kind::Smooth) {
-            steps_.clear();
-            screen_.fill(toQRgb(background_));
-        }
+    if (clip_ == whole()) {
+        cleared_ = background_;
+        if (!image_.isNull())
+            image_.fill(toQRgb(cleared_));
+        steps_.clear();
+        if (!screen_.isNull())
+            screen_.fill(toQRgb(cleared_));
     } else {
-        QPainter p(&image_);
+        QPainter p(&pixels());
         p.fillRect(clip_, QColor::fromRgb(toQRgb(background_)));
         p.end();
         onScreen([area = clip_, colour = toQColor(background_)](QPainter& s) {
@@ -193,9 +216,9 @@ void Surface::Cls() {
 }
 
 ColourValue Surface::Point(int x, int y) const {
-    if (!image_.valid(x, y))
+    if (!whole().contains(x, y))
         return background_;
-    return fromQRgb(image_.pixel(x, y));
+    return image_.isNull() ? cleared_ : fromQRgb(image_.pixel(x, y));
 }
 
 void Surface::Refresh() {

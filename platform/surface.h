@@ -16,6 +16,7 @@
 // style. Drawing is pixel-exact (no antialiasing) so that colours read back unchanged. A
 // smooth surface, one the player sees, also keeps a picture for the screen: drawn at the
 // screen's device pixel ratio with antialiased edges, shown but never read by the game.
+// Both pictures are made at their first use, so that a window never shown holds none.
 class Surface : public QObject {
     Q_OBJECT
 public:
@@ -26,13 +27,13 @@ public:
             Kind kind = Kind::Exact);
 
     // Sizes and coordinates are logical pixels at every device pixel ratio.
-    int width() const { return image_.width(); }
-    int height() const { return image_.height(); }
+    int width() const { return size_.width(); }
+    int height() const { return size_.height(); }
     // What the game reads: pixel-exact, one pixel per logical pixel.
-    const QImage& image() const { return image_; }
+    const QImage& image() const { return pixels(); }
     // What the screen shows: the exact image, or for a smooth surface the antialiased one at
     // the device pixel ratio.
-    const QImage& screenImage() const { return kind_ == Kind::Smooth ? screen_ : image_; }
+    const QImage& screenImage() const;
     // A smooth surface redraws its screen picture at the new ratio, from what was drawn
     // since it was last cleared whole.
     void setDevicePixelRatio(qreal ratio);
@@ -58,8 +59,8 @@ public:
 
     // Until Unclip, drawing changes no pixel outside this rectangle; a polygon wholly outside
     // it is not drawn at all.
-    void ClipTo(const QRect& rect) { clip_ = rect & image_.rect(); }
-    void Unclip() { clip_ = image_.rect(); }
+    void ClipTo(const QRect& rect) { clip_ = rect & whole(); }
+    void Unclip() { clip_ = whole(); }
 
     // The rectangle that drawing touched since the last refresh (empty when nothing was).
     QRect Dirty() const { return dirty_; }
@@ -81,6 +82,9 @@ private:
     // A painter on the image with the clip applied, or none when the rectangle drawn on lies
     // wholly outside the clip; marks the visible part of the rectangle dirty.
     bool paintable(const QRect& touched, QPainter& painter);
+    QRect whole() const { return QRect(QPoint(), size_); }
+    // The exact image, made in the colour of the last whole clearing when first asked for.
+    QImage& pixels() const;
 
     // Draws the step on the screen picture within the clip, and keeps it to draw again at
     // another ratio.
@@ -91,13 +95,16 @@ private:
     };
     void onScreen(ScreenStep step);
     void drawOnScreen(QPainter& painter, const KeptStep& kept) const;
-    void redrawScreen();
+    void redrawScreen() const;
 
-    QImage image_;
+    QSize size_;
+    mutable QImage image_;
     Kind kind_;
-    QImage screen_;
+    mutable QImage screen_;
+    qreal ratio_ = 1;             // of the screen picture
     std::vector<KeptStep> steps_; // since the last whole clearing
     ColourValue background_;
+    ColourValue cleared_; // the colour of the last whole clearing
     QRect clip_;
     QRect dirty_;
     bool enabled_ = true;

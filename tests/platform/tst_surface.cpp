@@ -60,6 +60,29 @@ private slots:
         QCOMPARE(s.Point(3, 10), RGB(7, 7, 7));
     }
 
+    void untouchedPixelsHoldTheColourLastCleared_data() {
+        QTest::addColumn<bool>("clearedAgain");
+        QTest::addColumn<ColourValue>("colour");
+        QTest::newRow("background changed only") << false << RGB(7, 7, 7);
+        QTest::newRow("cleared after the change") << true << RGB(8, 8, 8);
+    }
+
+    // The pictures are made at their first use, in the colour of the last whole clearing, not
+    // in a background colour set since.
+    void untouchedPixelsHoldTheColourLastCleared() {
+        QFETCH(bool, clearedAgain);
+        QFETCH(ColourValue, colour);
+        Surface s(10, 10, RGB(7, 7, 7), nullptr, Surface::Kind::Smooth);
+        s.setBackColor(RGB(8, 8, 8));
+        if (clearedAgain)
+            s.Cls();
+        QCOMPARE(s.Point(3, 3), colour);
+        QCOMPARE(coloursOf(s.screenImage()), QSet<QRgb>{toQRgb(colour)});
+        Surface to(10, 10, 0);
+        to.CopyFrom(s, QRect(0, 0, 10, 10), QPoint());
+        QCOMPARE(coloursOf(to.image()), QSet<QRgb>{toQRgb(colour)});
+    }
+
     void copyReplacesPixels() {
         Surface from(20, 20, QBColor(12));
         Surface to(20, 20, QBColor(15));
