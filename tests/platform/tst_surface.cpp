@@ -88,6 +88,8 @@ private slots:
         Surface to(20, 20, QBColor(15));
         QSignalSpy refreshed(&to, &Surface::refreshed);
         to.CopyFrom(from, QRect(0, 0, 5, 5), QPoint(10, 10));
+        from.setBackColor(QBColor(9));
+        from.Cls(); // after the copy: not copied
         QCOMPARE(to.Point(14, 14), QBColor(12));
         QCOMPARE(to.Point(15, 15), QBColor(15));
         QCOMPARE(refreshed.count(), 0); // copying is not showing
@@ -119,11 +121,28 @@ private slots:
         Surface direct(60, 60, QBColor(15), nullptr, Surface::Kind::Smooth);
         direct.setDevicePixelRatio(1);
         drawDiamond(direct, QBColor(12));
+        QCOMPARE(direct.screenImage().size(), QSize(60, 60));
         direct.setDevicePixelRatio(ratio);
         QCOMPARE(direct.screenImage(), s.screenImage());
 
         drawDiamond(s, QBColor(15));
         QCOMPARE(coloursOf(s.screenImage()), QSet<QRgb>{toQRgb(QBColor(15))});
+    }
+
+    // Drawing beyond what a surface keeps to draw again still reaches both pictures, and a
+    // new ratio then scales the screen picture.
+    void longDrawingKeepsTheLastColour() {
+        Surface s(60, 60, QBColor(15), nullptr, Surface::Kind::Smooth);
+        s.setDevicePixelRatio(1);
+        for (int i = 0; i < 20001; ++i) {
+            drawDiamond(s, QBColor(i % 2 == 0 ? 12 : 9));
+            if (i == 5)
+                s.screenImage();
+        }
+        QCOMPARE(s.Point(30, 30), QBColor(12));
+        s.setDevicePixelRatio(2);
+        QCOMPARE(s.screenImage().size(), QSize(120, 120));
+        QCOMPARE(s.screenImage().pixel(60, 60), toQRgb(QBColor(12)));
     }
 
     void exactSurfaceShowsWhatItHolds() {
