@@ -35,6 +35,9 @@ qreal primaryScreenRatio() {
 // afresh.
 constexpr std::size_t MaxSteps = 16384;
 
+// A copy keeps what was drawn on a surface up to this many steps, its pictures beyond.
+constexpr std::size_t MaxCopiedSteps = 1024;
+
 } // namespace
 
 // Draws a run of steps with one painter, setting only what changes from one step to the
@@ -42,10 +45,11 @@ constexpr std::size_t MaxSteps = 16384;
 // pixels the exact drawing sets, so both pictures agree but for the blended edges.
 class Surface::StepPainter {
 public:
-    StepPainter(QImage& picture, bool smooth, const Surface& surface)
-        : painter_(&picture), smooth_(smooth), surface_(surface), clip_(surface.whole()) {}
+    StepPainter(QImage& picture, bool smooth, const QRect& whole)
+        : painter_(&picture), smooth_(smooth), whole_(whole), bound_(whole), clip_(whole) {}
 
-    void draw(const Step& step) {
+    void draw(const Step& step, const std::vector<QPoint>& points) {
+        points_ = &points;
         clipTo(step.clip);
         std::visit([this](const auto& what) { (*this)(what); }, step.what);
     }
@@ -56,7 +60,7 @@ public:
         // the blended fringe of what it covers would stay behind.
         pen(s.outline, smooth_ ? (s.erasing ? 2 : 1) : 0);
         brush(s.solid, s.fill);
-        painter_.drawPolygon(surface_.points_.data() + s.first, static_cast<int>(s.count));
+        painter_.drawPolygon(points_->data() + s.first, static_cast<int>(s.count));
     }
 
     void operator()(const RectangleStep& s) {
@@ -71,13 +75,18 @@ public:
 
     void operator()(const CopyStep& s) {
         place(smooth_, false);
+        const Copied& source = *s.source;
+        if (source.drawn) {
+            drawCopied(source, s);
+            return;
+        }
         painter_.setCompositionMode(QPainter::CompositionMode_Source);
         if (smooth_) {
-            const qreal ratio = s.screen.devicePixelRatio();
+            const qreal ratio = source.screen.devicePixelRatio();
             const QRectF from(QPointF(s.from.topLeft()) * ratio, QSizeF(s.from.size()) * ratio);
-            painter_.drawImage(QRectF(s.to, QSizeF(s.from.size())), s.screen, from);
+            painter_.drawImage(QRectF(s.to, QSizeF(s.from.size())), source.screen, from);
         } else {
-            painter_.drawImage(s.to, s.exact, s.from);
+            painter_.drawImage(s.to, source.exact, s.from);
         }
         painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
     }
@@ -95,16 +104,35 @@ public:
     }
 
 private:
+    // The copied surface's background over the area, then its steps moved to the area and
+    // held inside it: the same pixels as copying its pictures, without making them.
+    void drawCopied(const Copied& source, const CopyStep& s) {
+        const QPoint shift = s.to - s.from.topLeft();
+        const QRect area = (s.from & source.whole).translated(shift);
+        painter_.fillRect(area, toQColor(source.cleared));
+        const QPoint offset = offset_;
+        const QRect bound = bound_;
+        const std::vector<QPoint>* points = points_;
+        bound_ = clip_ & area.translated(offset_);
+        offset_ += shift;
+        for (const Step& step : source.steps)
+            draw(step, source.points);
+        offset_ = offset;
+        bound_ = bound;
+        points_ = points;
+    }
+
     // A clip is set in logical pixels, before any shift.
     void clipTo(const QRect& clip) {
-        if (clip == clip_)
+        const QRect held = clip.translated(offset_) & bound_;
+        if (held == clip_)
             return;
-        clip_ = clip;
-        place(antialiased_, false);
-        if (clip == surface_.whole())
+        clip_ = held;
+        moveTo(QPointF());
+        if (held == whole_)
             painter_.setClipping(false);
         else
-            painter_.setClipRect(clip);
+            painter_.setClipRect(held);
     }
 
     // Antialiased or not; shifted by half a pixel onto pixel centres or not.
@@ -113,11 +141,14 @@ private:
             antialiased_ = antialiased;
             painter_.setRenderHint(QPainter::Antialiasing, antialiased);
         }
-        if (shifted != shifted_) {
-            shifted_ = shifted;
-            painter_.setWorldTransform(shifted ? QTransform::fromTranslate(0.5, 0.5)
-                                               : QTransform());
-        }
+        moveTo(QPointF(offset_) + (shifted ? QPointF(0.5, 0.5) : QPointF()));
+    }
+
+    void moveTo(QPointF origin) {
+        if (origin == origin_)
+            return;
+        origin_ = origin;
+        painter_.setWorldTransform(QTransform::fromTranslate(origin.x(), origin.y()));
     }
 
     void pen(QRgb colour, int width) {
@@ -140,10 +171,14 @@ private:
 
     QPainter painter_;
     const bool smooth_;
-    const Surface& surface_;
+    const QRect whole_;
+    const std::vector<QPoint>* points_ = nullptr;
+    // Where a copied surface's steps go: moved by the offset, held inside the bound.
+    QPoint offset_;
+    QRect bound_;
     QRect clip_;
+    QPointF origin_;
     bool antialiased_ = false;
-    bool shifted_ = false;
     bool hasPen_ = false;
     QRgb penColour_ = 0;
     int penWidth_ = 0;
@@ -166,9 +201,9 @@ QImage& Surface::exact() const {
         image_.fill(toQRgb(cleared_));
     }
     if (exactDrawn_ < steps_.size()) {
-        StepPainter painter(image_, false, *this);
+        StepPainter painter(image_, false, whole());
         for (std::size_t i = exactDrawn_; i < steps_.size(); ++i)
-            painter.draw(steps_[i]);
+            painter.draw(steps_[i], points_);
         exactDrawn_ = steps_.size();
     }
     if (kind_ == Kind::Exact) {
@@ -194,9 +229,9 @@ const QImage& Surface::screen() const {
         }
     }
     if (screenDrawn_ < steps_.size()) {
-        StepPainter painter(screen_, true, *this);
+        StepPainter painter(screen_, true, whole());
         for (std::size_t i = screenDrawn_; i < steps_.size(); ++i)
-            painter.draw(steps_[i]);
+            painter.draw(steps_[i], points_);
         screenDrawn_ = steps_.size();
     }
     return screen_;
@@ -257,12 +292,25 @@ void Surface::Rectangle(int x1, int y1, int x2, int y2, ColourValue colour) {
         keep({clip_, RectangleStep{toQRgb(colour), box}});
 }
 
-// The source's pictures as they are now: later drawing on the source leaves them be.
+// The source as it is now: later drawing on it leaves the copy be. A smooth source hands on
+// what was drawn on it, so that a surface drawn only to be copied never makes its pictures.
 void Surface::CopyFrom(const Surface& source, const QRect& sourceRect, QPoint dest) {
     if (!marks(QRect(dest, (sourceRect & source.whole()).size())))
         return;
-    keep({clip_, CopyStep{source.image(), kind_ == Kind::Smooth ? source.screenImage() : QImage(),
-                          sourceRect, dest}});
+    auto copied = std::make_shared<Copied>();
+    copied->whole = source.whole();
+    copied->drawn = source.kind_ == Kind::Smooth && source.replayable_ &&
+                    source.steps_.size() <= MaxCopiedSteps;
+    if (copied->drawn) {
+        copied->cleared = source.cleared_;
+        copied->steps = source.steps_;
+        copied->points = source.points_;
+    } else {
+        copied->exact = source.image();
+        if (kind_ == Kind::Smooth)
+            copied->screen = source.screenImage();
+    }
+    keep({clip_, CopyStep{std::move(copied), sourceRect, dest}});
 }
 
 void Surface::Print(int x, int y, const QString& text) {

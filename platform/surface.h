@@ -9,6 +9,7 @@
 #include <QPoint>
 #include <QRect>
 #include <cstdint>
+#include <memory>
 #include <variant>
 #include <vector>
 
@@ -94,9 +95,9 @@ private:
         QRgb colour;
         QRect box;
     };
+    struct Copied;
     struct CopyStep {
-        QImage exact;
-        QImage screen;
+        std::shared_ptr<const Copied> source;
         QRect from;
         QPoint to;
     };
@@ -113,6 +114,17 @@ private:
     struct Step {
         QRect clip;
         std::variant<PolygonStep, RectangleStep, CopyStep, TextStep, FillStep> what;
+    };
+    // A copied surface as it was at the copy: what was drawn on it, or when that is not at
+    // hand, its pictures.
+    struct Copied {
+        QRect whole;
+        ColourValue cleared;
+        std::vector<Step> steps;
+        std::vector<QPoint> points;
+        QImage exact;
+        QImage screen;
+        bool drawn; // steps and points, not pictures
     };
     class StepPainter;
 
