@@ -22,7 +22,7 @@ const char* const HelpText = QT_TRANSLATE_NOOP(
     "                    malformed records, overlapping or disconnected pieces, figures\n"
     "                    too large or too sparse, duplicates (also figures of the same\n"
     "                    silhouette, which accept each other's solutions) and a changed\n"
-    "                    piece set;\n"
+    "                    piece set; and how many ways the pieces fill the figures;\n"
     "                    the exit status is 0 when the collection is clean, 1 otherwise\n"
     "  --help            show this text\n"
     "  --version         show the version\n");
@@ -40,10 +40,13 @@ int check(const QString& path, QTextStream& out, QTextStream& err) {
             << '\n';
         return 1;
     }
-    const CollectionCheck::Result result = CollectionCheck::checkCollection(*data);
+    const CollectionCheck::Result result =
+        CollectionCheck::checkCollection(*data, CollectionCheck::CountFills::Yes);
     const QString name = QFileInfo(path).fileName();
     for (const QString& line : CollectionCheck::reportLines(name, result))
         out << line << '\n';
+    if (!result.fills.isEmpty())
+        out << name << ": " << CollectionCheck::fillsLine(result) << '\n';
     out << CollectionCheck::summaryLine(name, result) << '\n';
     return result.clean() ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 #include "collectioncheck.h"
 
 #include "defaultpieceset.h"
+#include "figurefills.h"
 #include "figureshape.h"
 #include "platform/surface.h"
 #include "puzzle/fieldreader.h"
@@ -79,7 +80,7 @@ class Checker {
     Q_DECLARE_TR_FUNCTIONS(CollectionCheck)
 
 public:
-    explicit Checker(Result& result) : result_(result) {}
+    Checker(Result& result, CountFills countFills) : result_(result), countFills_(countFills) {}
 
     void run(const QByteArray& data);
 
@@ -96,6 +97,7 @@ private:
     bool checkLikeness(int line, const std::array<FigureShape::Sampled, 8>& ways);
     void checkSquare(int line, const Placed& figure);
     void checkOutline(int line, const Silhouette::Arrangement& outlines);
+    void countFills(int line, const Placed& figure);
 
     struct Earlier {
         int line;
@@ -105,6 +107,7 @@ private:
     };
 
     Result& result_;
+    CountFills countFills_;
     PieceGeometry::PieceSet set_;
     QList<Earlier> earlier_; // the figures so far that duplicate none before them
 };
@@ -509,6 +512,16 @@ void Checker::checkFigure(int line, const Placed& figure) {
     if (measured)
         checkOutline(line, outlines);
     checkDuplicate(line, figure, measured);
+    if (measured && countFills_ == CountFills::Yes)
+        countFills(line, figure);
+}
+
+void Checker::countFills(int line, const Placed& figure) {
+    std::array<FigureFills::Placement, 7> pieces;
+    for (std::size_t k = 0; k < 7; ++k)
+        pieces[k] = {static_cast<int>(k), figure.orient[k], figure.origin[k]};
+    const FigureFills::Count count = FigureFills::count(set_, pieces);
+    result_.fills.append({line, count.ways, count.all});
 }
 
 void Checker::run(const QByteArray& data) {
@@ -535,9 +548,9 @@ void Checker::run(const QByteArray& data) {
 
 } // namespace
 
-Result checkCollection(const QByteArray& data) {
+Result checkCollection(const QByteArray& data, CountFills countFills) {
     Result result;
-    Checker(result).run(data);
+    Checker(result, countFills).run(data);
     return result;
 }
 
@@ -565,6 +578,23 @@ QString summaryLine(const QString& name, const Result& result) {
                 : QCoreApplication::translate("CollectionCheck", "%1: %2, %3 problems found"))
         .arg(name, figures)
         .arg(result.findings.size());
+}
+
+QString fillsLine(const Result& result) {
+    if (result.fills.isEmpty())
+        return QString();
+    std::array<int, 5> counted{}; // one way, 2-9, 10-99, 100 or more, not on one grid
+    for (const Fills& f : result.fills)
+        ++counted[f.ways < 0 ? 4 : f.ways == 1 ? 0 : f.ways < 10 ? 1 : f.ways < 100 ? 2 : 3];
+    return QCoreApplication::translate("CollectionCheck",
+                                       "ways the pieces fill each figure: one way %1, 2 to 9 "
+                                       "ways %2, 10 to 99 ways %3, 100 or more %4; not "
+                                       "counted (pieces on no one grid) %5")
+        .arg(counted[0])
+        .arg(counted[1])
+        .arg(counted[2])
+        .arg(counted[3])
+        .arg(counted[4]);
 }
 
 } // namespace CollectionCheck

@@ -195,6 +195,10 @@ Januar 2005</translation>
         <source>the outline makes %1, %2 at least wanted</source>
         <translation>der Umriss macht %1, mindestens %2 verlangt</translation>
     </message>
+    <message>
+        <source>ways the pieces fill each figure: one way %1, 2 to 9 ways %2, 10 to 99 ways %3, 100 or more %4; not counted (pieces on no one grid) %5</source>
+        <translation>Arten, auf die die Teile jede Figur füllen: eine Art %1, 2 bis 9 Arten %2, 10 bis 99 Arten %3, 100 oder mehr %4; nicht gezählt (Teile auf keinem gemeinsamen Raster) %5</translation>
+    </message>
 </context>
 <context>
     <name>CollectionFile</name>
@@ -218,38 +222,6 @@ Januar 2005</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: zederoru [FILE.pel]
-       zederoru --check FILE.pel
-
-Zederoru is a puzzle game: build the target figure out of seven pieces.
-
-  FILE.pel          play the figures of this collection
-  --check FILE.pel  check a collection and report, per record with its line number,
-                    malformed records, overlapping or disconnected pieces, figures
-                    too large or too sparse, duplicates (also figures of the same
-                    silhouette, which accept each other&apos;s solutions) and a changed
-                    piece set;
-                    the exit status is 0 when the collection is clean, 1 otherwise
-  --help            show this text
-  --version         show the version
-</source>
-        <translation>Aufruf: zederoru [DATEI.pel]
-        zederoru --check DATEI.pel
-
-Zederoru ist ein Legespiel: Baue die Zielfigur aus sieben Teilen nach.
-
-  DATEI.pel          die Figuren dieser Sammlung spielen
-  --check DATEI.pel  eine Sammlung prüfen und je Datensatz mit seiner Zeilennummer
-                     melden: fehlerhafte Datensätze, überlappende oder getrennte
-                     Teile, zu große oder zu dünne Figuren, doppelte Figuren (auch
-                     Figuren derselben Silhouette, die die Lösung der jeweils anderen
-                     annehmen) und einen geänderten Teilesatz;
-                     der Rückgabewert ist 0, wenn die Sammlung fehlerfrei ist, sonst 1
-  --help             diesen Text zeigen
-  --version          die Version zeigen
-</translation>
-    </message>
-    <message>
         <source>zederoru: cannot read %1: %2</source>
         <translation>zederoru: %1 ist nicht lesbar: %2</translation>
     </message>
@@ -268,6 +240,39 @@ Zederoru ist ein Legespiel: Baue die Zielfigur aus sieben Teilen nach.
     <message>
         <source>Try &apos;zederoru --help&apos; for more information.</source>
         <translation>Mehr dazu mit »zederoru --help«.</translation>
+    </message>
+    <message>
+        <source>Usage: zederoru [FILE.pel]
+       zederoru --check FILE.pel
+
+Zederoru is a puzzle game: build the target figure out of seven pieces.
+
+  FILE.pel          play the figures of this collection
+  --check FILE.pel  check a collection and report, per record with its line number,
+                    malformed records, overlapping or disconnected pieces, figures
+                    too large or too sparse, duplicates (also figures of the same
+                    silhouette, which accept each other&apos;s solutions) and a changed
+                    piece set; and how many ways the pieces fill the figures;
+                    the exit status is 0 when the collection is clean, 1 otherwise
+  --help            show this text
+  --version         show the version
+</source>
+        <translation>Aufruf: zederoru [DATEI.pel]
+        zederoru --check DATEI.pel
+
+Zederoru ist ein Legespiel: Baue die Zielfigur aus sieben Teilen nach.
+
+  DATEI.pel          die Figuren dieser Sammlung spielen
+  --check DATEI.pel  eine Sammlung prüfen und je Datensatz mit seiner Zeilennummer
+                     melden: fehlerhafte Datensätze, überlappende oder getrennte
+                     Teile, zu große oder zu dünne Figuren, doppelte Figuren (auch
+                     Figuren derselben Silhouette, die die Lösung der jeweils anderen
+                     annehmen) und einen geänderten Teilesatz; dazu, auf wie viele
+                     Arten die Teile die Figuren füllen;
+                     der Rückgabewert ist 0, wenn die Sammlung fehlerfrei ist, sonst 1
+  --help             diesen Text zeigen
+  --version          die Version zeigen
+</translation>
     </message>
 </context>
 <context>

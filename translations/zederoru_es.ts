@@ -195,6 +195,10 @@ Enero de 2005</translation>
         <source>the outline makes %1, %2 at least wanted</source>
         <translation>el contorno hace %1, se quieren al menos %2</translation>
     </message>
+    <message>
+        <source>ways the pieces fill each figure: one way %1, 2 to 9 ways %2, 10 to 99 ways %3, 100 or more %4; not counted (pieces on no one grid) %5</source>
+        <translation>maneras en que las piezas llenan cada figura: una manera %1, de 2 a 9 maneras %2, de 10 a 99 maneras %3, 100 o más %4; sin contar (piezas en ninguna cuadrícula común) %5</translation>
+    </message>
 </context>
 <context>
     <name>CollectionFile</name>
@@ -218,38 +222,6 @@ Enero de 2005</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: zederoru [FILE.pel]
-       zederoru --check FILE.pel
-
-Zederoru is a puzzle game: build the target figure out of seven pieces.
-
-  FILE.pel          play the figures of this collection
-  --check FILE.pel  check a collection and report, per record with its line number,
-                    malformed records, overlapping or disconnected pieces, figures
-                    too large or too sparse, duplicates (also figures of the same
-                    silhouette, which accept each other&apos;s solutions) and a changed
-                    piece set;
-                    the exit status is 0 when the collection is clean, 1 otherwise
-  --help            show this text
-  --version         show the version
-</source>
-        <translation>Uso: zederoru [ARCHIVO.pel]
-     zederoru --check ARCHIVO.pel
-
-Zederoru es un juego de rompecabezas: construye la figura modelo con siete piezas.
-
-  ARCHIVO.pel          jugar con las figuras de esta colección
-  --check ARCHIVO.pel  comprobar una colección e informar, por registro con su número
-                       de línea, de registros mal formados, piezas solapadas o sueltas,
-                       figuras demasiado grandes o dispersas, duplicados (también
-                       figuras de la misma silueta, que aceptan la solución de la otra)
-                       y un juego de piezas cambiado;
-                       el código de salida es 0 si la colección está limpia, 1 si no
-  --help               mostrar este texto
-  --version            mostrar la versión
-</translation>
-    </message>
-    <message>
         <source>zederoru: cannot read %1: %2</source>
         <translation>zederoru: no se puede leer %1: %2</translation>
     </message>
@@ -268,6 +240,39 @@ Zederoru es un juego de rompecabezas: construye la figura modelo con siete pieza
     <message>
         <source>Try &apos;zederoru --help&apos; for more information.</source>
         <translation>Prueba «zederoru --help» para más información.</translation>
+    </message>
+    <message>
+        <source>Usage: zederoru [FILE.pel]
+       zederoru --check FILE.pel
+
+Zederoru is a puzzle game: build the target figure out of seven pieces.
+
+  FILE.pel          play the figures of this collection
+  --check FILE.pel  check a collection and report, per record with its line number,
+                    malformed records, overlapping or disconnected pieces, figures
+                    too large or too sparse, duplicates (also figures of the same
+                    silhouette, which accept each other&apos;s solutions) and a changed
+                    piece set; and how many ways the pieces fill the figures;
+                    the exit status is 0 when the collection is clean, 1 otherwise
+  --help            show this text
+  --version         show the version
+</source>
+        <translation>Uso: zederoru [ARCHIVO.pel]
+     zederoru --check ARCHIVO.pel
+
+Zederoru es un juego de rompecabezas: construye la figura modelo con siete piezas.
+
+  ARCHIVO.pel          jugar con las figuras de esta colección
+  --check ARCHIVO.pel  comprobar una colección e informar, por registro con su número
+                       de línea, de registros mal formados, piezas solapadas o sueltas,
+                       figuras demasiado grandes o dispersas, duplicados (también
+                       figuras de la misma silueta, que aceptan la solución de la otra)
+                       y un juego de piezas cambiado; y de cuántas maneras las piezas
+                       llenan las figuras;
+                       el código de salida es 0 si la colección está limpia, 1 si no
+  --help               mostrar este texto
+  --version            mostrar la versión
+</translation>
     </message>
 </context>
 <context>

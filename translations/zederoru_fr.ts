@@ -195,6 +195,10 @@ Janvier 2005</translation>
         <source>the outline makes %1, %2 at least wanted</source>
         <translation>le contour fait %1, au moins %2 voulus</translation>
     </message>
+    <message>
+        <source>ways the pieces fill each figure: one way %1, 2 to 9 ways %2, 10 to 99 ways %3, 100 or more %4; not counted (pieces on no one grid) %5</source>
+        <translation>façons dont les pièces remplissent chaque figure : une façon %1, 2 à 9 façons %2, 10 à 99 façons %3, 100 ou plus %4 ; non comptées (pièces sur aucune grille commune) %5</translation>
+    </message>
 </context>
 <context>
     <name>CollectionFile</name>
@@ -218,39 +222,6 @@ Janvier 2005</translation>
 <context>
     <name>CommandLine</name>
     <message>
-        <source>Usage: zederoru [FILE.pel]
-       zederoru --check FILE.pel
-
-Zederoru is a puzzle game: build the target figure out of seven pieces.
-
-  FILE.pel          play the figures of this collection
-  --check FILE.pel  check a collection and report, per record with its line number,
-                    malformed records, overlapping or disconnected pieces, figures
-                    too large or too sparse, duplicates (also figures of the same
-                    silhouette, which accept each other&apos;s solutions) and a changed
-                    piece set;
-                    the exit status is 0 when the collection is clean, 1 otherwise
-  --help            show this text
-  --version         show the version
-</source>
-        <translation>Utilisation : zederoru [FICHIER.pel]
-              zederoru --check FICHIER.pel
-
-Zederoru est un jeu de casse-tête : reconstituez la figure modèle avec sept pièces.
-
-  FICHIER.pel          jouer les figures de cette collection
-  --check FICHIER.pel  vérifier une collection et signaler, par enregistrement avec
-                       son numéro de ligne, les enregistrements mal formés, les pièces
-                       qui se chevauchent ou sont détachées, les figures trop grandes
-                       ou trop clairsemées, les doublons (y compris les figures de même
-                       silhouette, qui acceptent la solution l’une de l’autre) et un
-                       jeu de pièces modifié ;
-                       le code de sortie vaut 0 si la collection est saine, 1 sinon
-  --help               afficher ce texte
-  --version            afficher la version
-</translation>
-    </message>
-    <message>
         <source>zederoru: cannot read %1: %2</source>
         <translation>zederoru&#xa0;: impossible de lire %1&#xa0;: %2</translation>
     </message>
@@ -269,6 +240,40 @@ Zederoru est un jeu de casse-tête : reconstituez la figure modèle avec sept pi
     <message>
         <source>Try &apos;zederoru --help&apos; for more information.</source>
         <translation>Essayez «&#xa0;zederoru --help&#xa0;» pour plus d’informations.</translation>
+    </message>
+    <message>
+        <source>Usage: zederoru [FILE.pel]
+       zederoru --check FILE.pel
+
+Zederoru is a puzzle game: build the target figure out of seven pieces.
+
+  FILE.pel          play the figures of this collection
+  --check FILE.pel  check a collection and report, per record with its line number,
+                    malformed records, overlapping or disconnected pieces, figures
+                    too large or too sparse, duplicates (also figures of the same
+                    silhouette, which accept each other&apos;s solutions) and a changed
+                    piece set; and how many ways the pieces fill the figures;
+                    the exit status is 0 when the collection is clean, 1 otherwise
+  --help            show this text
+  --version         show the version
+</source>
+        <translation>Utilisation : zederoru [FICHIER.pel]
+              zederoru --check FICHIER.pel
+
+Zederoru est un jeu de casse-tête : reconstituez la figure modèle avec sept pièces.
+
+  FICHIER.pel          jouer les figures de cette collection
+  --check FICHIER.pel  vérifier une collection et signaler, par enregistrement avec
+                       son numéro de ligne, les enregistrements mal formés, les pièces
+                       qui se chevauchent ou sont détachées, les figures trop grandes
+                       ou trop clairsemées, les doublons (y compris les figures de même
+                       silhouette, qui acceptent la solution l’une de l’autre) et un
+                       jeu de pièces modifié ; et de combien de façons les pièces
+                       remplissent les figures ;
+                       le code de sortie vaut 0 si la collection est saine, 1 sinon
+  --help               afficher ce texte
+  --version            afficher la version
+</translation>
     </message>
 </context>
 <context>

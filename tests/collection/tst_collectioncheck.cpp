@@ -87,6 +87,7 @@ private slots:
     void headerChangesOnlyInReadFieldsCount();
     void shortHeaderIsNotClean();
     void reportNamesLinesAndSummarises();
+    void fillingsAreCounted();
 };
 
 void TestCollectionCheck::eachFaultIsFound_data() {
@@ -282,6 +283,25 @@ void TestCollectionCheck::reportNamesLinesAndSummarises() {
              QString("my.pel: 2 figures checked, 2 problems found"));
     QCOMPARE(CollectionCheck::summaryLine("my.pel", check({goodRecord(1)})),
              QString("my.pel: 1 figure checked, no problems found"));
+}
+
+// The square of seven pieces is made in one way turned and mirrored: eight fillings; the
+// large right triangle in twelve, as the fit check's own fixtures enumerate them. A figure
+// with pieces off one grid is not counted, and the checker counts only when asked.
+void TestCollectionCheck::fillingsAreCounted() {
+    const QByteArray square =
+        "195,60,60,5,60,60,3,60,60,3,162,60,1,128,94,5,94,128,3,128,128,3,60,162";
+    const QByteArray data = collection(DefaultPieceSet(), {square, Stepped, goodRecord(3)});
+    QVERIFY(CollectionCheck::checkCollection(data).fills.isEmpty());
+    const Result r = CollectionCheck::checkCollection(data, CollectionCheck::CountFills::Yes);
+    QCOMPARE(r.fills.size(), 3);
+    QCOMPARE(std::tuple(r.fills[0].line, r.fills[0].ways, r.fills[0].all),
+             std::tuple(66, 8L, true));
+    QCOMPARE(r.fills[1].ways, -1L);
+    QCOMPARE(std::tuple(r.fills[2].ways, r.fills[2].all), std::tuple(12L, true));
+    QCOMPARE(CollectionCheck::fillsLine(r),
+             QString("ways the pieces fill each figure: one way 0, 2 to 9 ways 1, 10 to 99 "
+                     "ways 1, 100 or more 0; not counted (pieces on no one grid) 1"));
 }
 
 QTEST_APPLESS_MAIN(TestCollectionCheck)

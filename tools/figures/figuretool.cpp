@@ -32,6 +32,7 @@
 #include "app/game.h"
 #include "collection/collectioncheck.h"
 #include "collection/defaultpieceset.h"
+#include "collection/figurefills.h"
 #include "collection/figurenames.h"
 #include "collection/figureshape.h"
 #include "puzzle/figurefile.h"
@@ -46,7 +47,6 @@
 #include <QSaveFile>
 #include <QTextStream>
 #include <algorithm>
-#include <bitset>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -55,11 +55,7 @@ namespace {
 
 QTextStream out(stdout);
 
-struct Placement {
-    int piece = 0;
-    int orient = 0;
-    QPoint at; // origin in pixels
-};
+using FigureFills::Placement;
 
 struct Figure {
     QString kind;
@@ -178,17 +174,9 @@ bool readSource(const QString& path, QList<Figure>& figures) {
 // The silhouette as quarter cells: each cell is cut by both diagonals into a top, right,
 // bottom and left quarter, so that every half cell is two quarters. Cells marked '+' may
 // be covered or not, whichever lets the pieces fit.
-constexpr int MaxCells = 12;
-using Cover = std::bitset<MaxCells * MaxCells * 4>;
-
-int quarterIndex(int cx, int cy, int q) {
-    return (cy * MaxCells + cx) * 4 + q;
-}
-
-QPointF quarterCentre(int cx, int cy, int q) {
-    static const QPointF offsets[4] = {{0.5, 0.2}, {0.8, 0.5}, {0.5, 0.8}, {0.2, 0.5}};
-    return QPointF(cx, cy) + offsets[q];
-}
+using FigureFills::Cover;
+using FigureFills::MaxCells;
+using FigureFills::quarterIndex;
 
 struct Silhouette {
     Cover required;
@@ -224,167 +212,6 @@ std::optional<Silhouette> silhouette(const Figure& f) {
     }
     return s;
 }
-
-bool inside(const PieceGeometry::Polygon& polygon, QPointF p) {
-    for (qsizetype k = 0; k < polygon.size(); ++k) {
-        const QPointF a = polygon[k];
-        const QPointF b = polygon[(k + 1) % polygon.size()];
-        if ((b.x() - a.x()) * (p.y() - a.y()) - (b.y() - a.y()) * (p.x() - a.x()) <= 0)
-            return false;
-    }
-    return true;
-}
-
-// The quarters a piece covers with its origin at the corner of cell, the piece's shape in
-// cell units; none where it does not lie whole on the grid (a quarter is a fourth of a cell).
-std::optional<Cover> coverOf(const PieceGeometry::Polygon& shape, QPoint cell) {
-    Cover cover;
-    for (int cy = 0; cy < MaxCells; ++cy) {
-        for (int cx = 0; cx < MaxCells; ++cx) {
-            for (int q = 0; q < 4; ++q) {
-                if (inside(shape, quarterCentre(cx, cy, q) - QPointF(cell)))
-                    cover[static_cast<std::size_t>(quarterIndex(cx, cy, q))] = true;
-            }
-        }
-    }
-    if (static_cast<long>(cover.count()) != std::lround(PieceGeometry::area(shape) * 4))
-        return std::nullopt;
-    return cover;
-}
-
-struct Option {
-    int piece;
-    int orient;
-    QPoint cell;
-    Cover cover;
-};
-
-// Every way to lay each piece on the grid's cells inside the silhouette. Orientations
-// that draw the same outline are tried once, under the lowest number (the square only
-// ever turns between 0 and 1).
-std::vector<Option> options(const PieceGeometry::PieceSet& set, bool diagonal, int unit,
-                            const Cover& wanted) {
-    std::vector<Option> all;
-    for (int i = 0; i < 7; ++i) {
-        QList<QList<QPoint>> seen;
-        for (int o = 0; o < 8; ++o) {
-            if (set.diagonal[i][o] != diagonal)
-                continue;
-            QList<QPoint> corners(set.outline[i][o].begin(), set.outline[i][o].begin() + 4);
-            std::sort(corners.begin(), corners.end(), [](QPoint a, QPoint b) {
-                return std::pair(a.x(), a.y()) < std::pair(b.x(), b.y());
-            });
-            if (seen.contains(corners))
-                continue;
-            seen.append(corners);
-            PieceGeometry::Polygon shape = PieceGeometry::drawnPolygon(set.outline[i][o]);
-            for (QPointF& p : shape)
-                p /= unit;
-            for (int y = 0; y < MaxCells; ++y) {
-                for (int x = 0; x < MaxCells; ++x) {
-                    const std::optional<Cover> cover = coverOf(shape, QPoint(x, y));
-                    if (cover && (*cover & ~wanted).none())
-                        all.push_back({i, o, QPoint(x, y), *cover});
-                }
-            }
-        }
-    }
-    return all;
-}
-
-// Covers the required quarters, and only allowed ones, with the seven pieces. The first
-// open required quarter is filled next; once none is left the remaining pieces go where
-// they fit. Of each congruent pair the lower piece is laid first, so that no solution is
-// tried twice. Stops at the stopAt-th solution found, or after a budget of tries.
-class Solver {
-public:
-    Solver(const std::vector<Option>& all, long stopAt) : all_(all), stopAt_(stopAt) {}
-
-    bool solve(const Cover& open, const Cover& free) {
-        if (chosen.size() == 7) {
-            if (open.any() || enclosesHole())
-                return false;
-            return ++solutions >= stopAt_;
-        }
-        if (--budget_ < 0)
-            return false;
-        std::size_t first = 0;
-        while (first < open.size() && !open[first])
-            ++first;
-        for (const Option& option : all_) {
-            const auto p = static_cast<std::size_t>(option.piece);
-            if (used_[p] || (option.cover & ~free).any())
-                continue;
-            if (first < open.size() ? !option.cover[first] : p != nextUnused())
-                continue;
-            if ((p == 1 && !used_[0]) || (p == 4 && !used_[2]))
-                continue;
-            used_[p] = true;
-            chosen.push_back(&option);
-            if (solve(open & ~option.cover, free & ~option.cover))
-                return true;
-            chosen.pop_back();
-            used_[p] = false;
-        }
-        return false;
-    }
-
-    bool exhausted() const { return budget_ < 0; }
-
-    std::vector<const Option*> chosen;
-    long solutions = 0;
-
-private:
-    // Whether some uncovered quarter cannot be reached from outside the grid: a gap the
-    // player would see inside the silhouette.
-    bool enclosesHole() const {
-        Cover covered;
-        for (const Option* o : chosen)
-            covered |= o->cover;
-        Cover reached;
-        std::vector<int> todo;
-        auto visit = [&](int cx, int cy, int q) {
-            if (cx < 0 || cy < 0 || cx >= MaxCells || cy >= MaxCells)
-                return;
-            const auto i = static_cast<std::size_t>(quarterIndex(cx, cy, q));
-            if (covered[i] || reached[i])
-                return;
-            reached[i] = true;
-            todo.push_back(static_cast<int>(i));
-        };
-        for (int k = 0; k < MaxCells; ++k) {
-            visit(k, 0, 0);
-            visit(k, MaxCells - 1, 2);
-            visit(0, k, 3);
-            visit(MaxCells - 1, k, 1);
-        }
-        while (!todo.empty()) {
-            const int i = todo.back();
-            todo.pop_back();
-            const int q = i % 4;
-            const int cx = (i / 4) % MaxCells;
-            const int cy = i / 4 / MaxCells;
-            visit(cx, cy, (q + 1) % 4);
-            visit(cx, cy, (q + 3) % 4);
-            static const int dx[4] = {0, 1, 0, -1};
-            static const int dy[4] = {-1, 0, 1, 0};
-            visit(cx + dx[q], cy + dy[q], (q + 2) % 4);
-        }
-        return (covered | reached).count() != covered.size();
-    }
-
-    std::size_t nextUnused() const {
-        std::size_t p = 0;
-        while (used_[p])
-            ++p;
-        return p;
-    }
-
-    const std::vector<Option>& all_;
-    std::array<bool, 7> used_{};
-    long stopAt_;
-    long budget_ = 3'000'000;
-};
 
 // Play turns the square only between its first two orientations; one drawn as another
 // orientation is written as the reachable one that draws the same outline.
@@ -446,11 +273,12 @@ bool layPieces(const PieceGeometry::PieceSet& set, Figure& f) {
                         .arg(f.name, held)
                         .arg(quarters / 4));
     }
-    const std::vector<Option> all = options(set, diagonal, unit, wanted->allowed);
-    Solver solver(all, 1);
+    const std::vector<FigureFills::Option> all =
+        FigureFills::options(set, diagonal, unit, wanted->allowed);
+    FigureFills::Solver solver(all, 1);
     if (!solver.solve(wanted->required, wanted->allowed))
         return fail(f.name, QStringLiteral("the pieces do not fit the silhouette"));
-    for (const Option* o : solver.chosen)
+    for (const FigureFills::Option* o : solver.chosen)
         f.pieces.push_back({o->piece, o->orient, o->cell * unit});
     return true;
 }
@@ -468,37 +296,13 @@ QPoint topLeft(const PieceGeometry::PieceSet& set, const Figure& f) {
     return least;
 }
 
-// The ways the seven pieces fill the figure's silhouette, where all of them lie on one grid:
-// in upright orientations on 24-pixel cells or in diagonal ones on 34-pixel cells.
-constexpr long FillLimit = 1000;
-
+// The ways the seven pieces fill the figure's silhouette.
 void countFills(const PieceGeometry::PieceSet& set, Figure& f) {
-    const Placement& first = f.pieces.front();
-    const bool diagonal = set.diagonal[static_cast<std::size_t>(first.piece)][first.orient];
-    const int unit = diagonal ? 34 : 24;
-    const QPoint least = topLeft(set, f) - first.at;
-    const QPoint base(static_cast<int>(std::floor(least.x() / double(unit))),
-                      static_cast<int>(std::floor(least.y() / double(unit))));
-    Cover wanted;
-    for (const Placement& p : f.pieces) {
-        const QPoint d = p.at - first.at;
-        if (set.diagonal[static_cast<std::size_t>(p.piece)][p.orient] != diagonal ||
-            d.x() % unit != 0 || d.y() % unit != 0)
-            return;
-        PieceGeometry::Polygon shape =
-            PieceGeometry::drawnPolygon(set.outline[static_cast<std::size_t>(p.piece)][p.orient]);
-        for (QPointF& q : shape)
-            q /= unit;
-        const std::optional<Cover> cover = coverOf(shape, d / unit - base);
-        if (!cover)
-            return;
-        wanted |= *cover;
-    }
-    const std::vector<Option> all = options(set, diagonal, unit, wanted);
-    Solver solver(all, FillLimit);
-    solver.solve(wanted, wanted);
-    f.fills = solver.solutions;
-    f.allFills = !solver.exhausted() && solver.solutions < FillLimit;
+    std::array<Placement, 7> pieces;
+    std::copy_n(f.pieces.begin(), 7, pieces.begin());
+    const FigureFills::Count count = FigureFills::count(set, pieces);
+    f.fills = count.ways;
+    f.allFills = count.all;
 }
 
 // What makes a figure hard, each counted so that more is harder: pieces in diagonal
