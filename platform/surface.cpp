@@ -338,9 +338,7 @@ void Surface::Cls() {
     dirty_ |= clip_;
 }
 
-ColourValue Surface::Point(int x, int y) const {
-    if (!whole().contains(x, y))
-        return background_;
+ColourValue Surface::drawnPoint(int x, int y) const {
     if (image_.isNull() && steps_.empty())
         return cleared_;
     return fromQRgb(exact().pixel(x, y));

@@ -58,7 +58,13 @@ public:
     // Text in the outline colour and the surface's font, its top-left corner at (x, y).
     void Print(int x, int y, const QString& text);
     void Cls();
-    ColourValue Point(int x, int y) const;
+    ColourValue Point(int x, int y) const {
+        if (x < 0 || y < 0 || x >= size_.width() || y >= size_.height())
+            return background_;
+        if (exactDrawn_ == steps_.size() && !image_.isNull())
+            return fromQRgb(image_.pixel(x, y)); // read pixel by pixel: kept short
+        return drawnPoint(x, y);
+    }
 
     // Until Unclip, drawing changes no pixel outside this rectangle; a polygon wholly outside
     // it is not drawn at all.
@@ -136,6 +142,8 @@ private:
     // The pictures with every step drawn, made when first asked for.
     QImage& exact() const;
     const QImage& screen() const;
+    // A pixel of the exact picture once the steps kept are drawn on it.
+    ColourValue drawnPoint(int x, int y) const;
     // Draws the steps kept so far on both pictures and lets them go.
     void settle() const;
 

@@ -52,6 +52,10 @@ void SurfaceWidget::repaintSoon(const QRect& dirty) {
 // another screen.
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
     sincePaint_.start();
+    if (event->rect().contains(waiting_)) {
+        waiting_ = QRect(); // painted already: no frame left to wait for
+        nextFrame_.stop();
+    }
     surface_.setDevicePixelRatio(devicePixelRatioF());
     const QImage& picture = surface_.screenImage();
     const QRectF area(event->rect());
