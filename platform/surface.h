@@ -6,17 +6,20 @@
 #include <QFont>
 #include <QImage>
 #include <QObject>
-#include <QPainter>
 #include <QPoint>
 #include <QRect>
-#include <functional>
+#include <cstdint>
+#include <memory>
+#include <variant>
 #include <vector>
 
 // A picture box: a persistent image with a current outline colour, fill colour and fill
 // style. Drawing is pixel-exact (no antialiasing) so that colours read back unchanged. A
 // smooth surface, one the player sees, also keeps a picture for the screen: drawn at the
 // screen's device pixel ratio with antialiased edges, shown but never read by the game.
-// Both pictures are made at their first use, so that a window never shown holds none.
+// Drawing is kept as steps and reaches a picture only when that picture is next read or
+// shown, all pending steps with one painter: a picture that is never shown (or never read)
+// is never made, and a drag draws on the screen picture only.
 class Surface : public QObject {
     Q_OBJECT
 public:
@@ -30,11 +33,11 @@ public:
     int width() const { return size_.width(); }
     int height() const { return size_.height(); }
     // What the game reads: pixel-exact, one pixel per logical pixel.
-    const QImage& image() const { return pixels(); }
+    const QImage& image() const { return exact(); }
     // What the screen shows: the exact image, or for a smooth surface the antialiased one at
     // the device pixel ratio.
-    const QImage& screenImage() const;
-    // A smooth surface redraws its screen picture at the new ratio, from what was drawn
+    const QImage& screenImage() const { return kind_ == Kind::Smooth ? screen() : exact(); }
+    // A smooth surface draws its screen picture afresh at the new ratio, from what was drawn
     // since it was last cleared whole.
     void setDevicePixelRatio(qreal ratio);
 
@@ -55,7 +58,13 @@ public:
     // Text in the outline colour and the surface's font, its top-left corner at (x, y).
     void Print(int x, int y, const QString& text);
     void Cls();
-    ColourValue Point(int x, int y) const;
+    ColourValue Point(int x, int y) const {
+        if (x < 0 || y < 0 || x >= size_.width() || y >= size_.height())
+            return background_;
+        if (exactDrawn_ == steps_.size() && !image_.isNull())
+            return fromQRgb(image_.pixel(x, y)); // read pixel by pixel: kept short
+        return drawnPoint(x, y);
+    }
 
     // Until Unclip, drawing changes no pixel outside this rectangle; a polygon wholly outside
     // it is not drawn at all.
@@ -79,30 +88,78 @@ signals:
     void visibleChanged(bool visible);
 
 private:
-    // A painter on the image with the clip applied, or none when the rectangle drawn on lies
-    // wholly outside the clip; marks the visible part of the rectangle dirty.
-    bool paintable(const QRect& touched, QPainter& painter);
-    QRect whole() const { return QRect(QPoint(), size_); }
-    // The exact image, made in the colour of the last whole clearing when first asked for.
-    QImage& pixels() const;
-
-    // Draws the step on the screen picture within the clip, and keeps it to draw again at
-    // another ratio.
-    using ScreenStep = std::function<void(QPainter&)>;
-    struct KeptStep {
-        QRect clip;
-        ScreenStep step;
+    // The drawing calls, as kept until the pictures have them.
+    struct PolygonStep {
+        QRgb outline;
+        QRgb fill;
+        bool solid;
+        bool erasing;        // in the background colour
+        std::uint32_t first; // in points_
+        std::uint32_t count;
     };
-    void onScreen(ScreenStep step);
-    void drawOnScreen(QPainter& painter, const KeptStep& kept) const;
-    void redrawScreen() const;
+    struct RectangleStep {
+        QRgb colour;
+        QRect box;
+    };
+    struct Copied;
+    struct CopyStep {
+        std::shared_ptr<const Copied> source;
+        QRect from;
+        QPoint to;
+    };
+    struct TextStep {
+        QRgb colour;
+        QFont font;
+        QPoint at;
+        QString text;
+    };
+    struct FillStep {
+        QRgb colour;
+        QRect area;
+    };
+    struct Step {
+        QRect clip;
+        std::variant<PolygonStep, RectangleStep, CopyStep, TextStep, FillStep> what;
+    };
+    // A copied surface as it was at the copy: what was drawn on it, or when that is not at
+    // hand, its pictures.
+    struct Copied {
+        QRect whole;
+        ColourValue cleared;
+        std::vector<Step> steps;
+        std::vector<QPoint> points;
+        QImage exact;
+        QImage screen;
+        bool drawn; // steps and points, not pictures
+    };
+    class StepPainter;
+
+    QRect whole() const { return QRect(QPoint(), size_); }
+    // Marks the visible part of the rectangle dirty; false when it lies wholly outside the
+    // clip, and nothing is to be drawn.
+    bool marks(const QRect& touched);
+    void keep(Step step);
+    // The pictures with every step drawn, made when first asked for.
+    QImage& exact() const;
+    const QImage& screen() const;
+    // A pixel of the exact picture once the steps kept are drawn on it.
+    ColourValue drawnPoint(int x, int y) const;
+    // Draws the steps kept so far on both pictures and lets them go.
+    void settle() const;
 
     QSize size_;
-    mutable QImage image_;
     Kind kind_;
+    mutable QImage image_;
     mutable QImage screen_;
-    qreal ratio_ = 1;             // of the screen picture
-    std::vector<KeptStep> steps_; // since the last whole clearing
+    qreal ratio_ = 1; // of the screen picture
+    // Since the last whole clearing, unless let go; each picture has the first ones drawn.
+    mutable std::vector<Step> steps_;
+    mutable std::vector<QPoint> points_;
+    mutable std::size_t exactDrawn_ = 0;
+    mutable std::size_t screenDrawn_ = 0;
+    // Whether the steps go back to the last whole clearing, so that the screen picture can be
+    // drawn afresh from them at another ratio.
+    mutable bool replayable_ = true;
     ColourValue background_;
     ColourValue cleared_; // the colour of the last whole clearing
     QRect clip_;

@@ -5,6 +5,9 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
 
 SurfaceWidget::SurfaceWidget(Surface& surface, QWidget* parent)
     : QWidget(parent), surface_(surface) {
@@ -12,10 +15,13 @@ SurfaceWidget::SurfaceWidget(Surface& surface, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setEnabled(surface.Enabled());
     setVisible(surface.Visible());
-    connect(&surface, &Surface::refreshed, this, [this](const QRect& dirty) {
-        if (!dirty.isEmpty())
-            update(dirty);
+    nextFrame_.setSingleShot(true);
+    nextFrame_.setTimerType(Qt::PreciseTimer);
+    connect(&nextFrame_, &QTimer::timeout, this, [this] {
+        update(waiting_);
+        waiting_ = QRect();
     });
+    connect(&surface, &Surface::refreshed, this, &SurfaceWidget::repaintSoon);
     connect(&surface, &Surface::enabledChanged, this, &QWidget::setEnabled);
     connect(&surface, &Surface::visibleChanged, this, &QWidget::setVisible);
 }
@@ -25,9 +31,31 @@ void SurfaceWidget::setOverlay(std::function<void(QPainter&)> overlay) {
     update();
 }
 
+void SurfaceWidget::repaintSoon(const QRect& dirty) {
+    if (dirty.isEmpty())
+        return;
+    waiting_ |= dirty;
+    if (nextFrame_.isActive())
+        return;
+    const qreal rate = screen() ? screen()->refreshRate() : 0;
+    const int frame = rate >= 1 ? static_cast<int>(1000 / rate) : 16;
+    const int wait = sincePaint_.isValid() ? frame - static_cast<int>(sincePaint_.elapsed()) : 0;
+    if (wait > 0) {
+        nextFrame_.start(std::min(wait, frame));
+        return;
+    }
+    update(waiting_);
+    waiting_ = QRect();
+}
+
 // The surface follows the ratio of the screen the window stands on, also after a move to
 // another screen.
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
+    sincePaint_.start();
+    if (event->rect().contains(waiting_)) {
+        waiting_ = QRect(); // painted already: no frame left to wait for
+        nextFrame_.stop();
+    }
     surface_.setDevicePixelRatio(devicePixelRatioF());
     const QImage& picture = surface_.screenImage();
     const QRectF area(event->rect());

@@ -61,11 +61,14 @@ if [ ! -f "$tools/startup_cost.py" ] || [ ! -f "$tools/drag_cost.py" ]; then
 fi
 cmake --build "$build" -j2 --target zederoru barewindow zederoru_data
 unset QT_QPA_PLATFORM
+# Other work on the machine shows in every figure below: print the load beside them.
+echo "load before: $(uptime)"
 startup=$(python3 "$tools/startup_cost.py" "${STARTUP_RUNS:-9}" \
     bare="$build/bench/barewindow" game="$build/zederoru")
 # The board's top-left corner lies on piece 0 at home in the default collection.
 drag=$(DRAG_WINDOW='^File:' python3 "$tools/drag_cost.py" "${DRAG_RUNS:-3}" 300 \
     game=60,60,"$build/zederoru")
+echo "load after: $(uptime)"
 echo "$startup"
 echo "$drag"
 # field after "median" in a tool's line for the program: time, RSS, drag

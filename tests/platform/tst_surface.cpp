@@ -88,6 +88,8 @@ private slots:
         Surface to(20, 20, QBColor(15));
         QSignalSpy refreshed(&to, &Surface::refreshed);
         to.CopyFrom(from, QRect(0, 0, 5, 5), QPoint(10, 10));
+        from.setBackColor(QBColor(9));
+        from.Cls(); // after the copy: not copied
         QCOMPARE(to.Point(14, 14), QBColor(12));
         QCOMPARE(to.Point(15, 15), QBColor(15));
         QCOMPARE(refreshed.count(), 0); // copying is not showing
@@ -119,11 +121,70 @@ private slots:
         Surface direct(60, 60, QBColor(15), nullptr, Surface::Kind::Smooth);
         direct.setDevicePixelRatio(1);
         drawDiamond(direct, QBColor(12));
+        QCOMPARE(direct.screenImage().size(), QSize(60, 60));
         direct.setDevicePixelRatio(ratio);
         QCOMPARE(direct.screenImage(), s.screenImage());
 
         drawDiamond(s, QBColor(15));
         QCOMPARE(coloursOf(s.screenImage()), QSet<QRgb>{toQRgb(QBColor(15))});
+    }
+
+    void copyOfASmoothSurfaceShowsItsPictures_data() {
+        QTest::addColumn<QRect>("from");
+        QTest::addColumn<QPoint>("to");
+        QTest::addColumn<QRect>("clip");
+        QTest::newRow("whole") << QRect(0, 0, 60, 60) << QPoint(0, 0) << QRect();
+        QTest::newRow("part, moved") << QRect(10, 10, 30, 30) << QPoint(25, 3) << QRect();
+        QTest::newRow("clipped") << QRect(0, 0, 60, 60) << QPoint(4, 6) << QRect(20, 20, 15, 30);
+    }
+
+    // A copy of a smooth surface draws what was drawn on it rather than making its pictures:
+    // the result is the same as copying them.
+    void copyOfASmoothSurfaceShowsItsPictures() {
+        QFETCH(QRect, from);
+        QFETCH(QPoint, to);
+        QFETCH(QRect, clip);
+        Surface source(60, 60, QBColor(15), nullptr, Surface::Kind::Smooth);
+        source.setDevicePixelRatio(2);
+        drawDiamond(source, QBColor(12));
+        Surface dest(80, 80, QBColor(1), nullptr, Surface::Kind::Smooth);
+        dest.setDevicePixelRatio(2);
+        if (!clip.isNull())
+            dest.ClipTo(clip);
+        dest.CopyFrom(source, from, to);
+        drawDiamond(source, QBColor(9)); // after the copy: not copied
+        Surface twin(60, 60, QBColor(15), nullptr, Surface::Kind::Smooth);
+        twin.setDevicePixelRatio(2);
+        drawDiamond(twin, QBColor(12));
+        const QRect area = QRect(to, from.size()) & (clip.isNull() ? QRect(0, 0, 80, 80) : clip);
+        const QPoint back = from.topLeft() - to;
+        QImage expected(80, 80, QImage::Format_RGB32);
+        expected.fill(toQRgb(QBColor(1)));
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                expected.setPixel(x, y, twin.image().pixel(QPoint(x, y) + back));
+        QCOMPARE(dest.image(), expected);
+        const auto twice = [](const QRect& r) { return QRect(r.topLeft() * 2, r.size() * 2); };
+        QCOMPARE(dest.screenImage().copy(twice(area)),
+                 twin.screenImage().copy(twice(area.translated(back))));
+    }
+
+    // Drawing beyond what a surface keeps to draw again still reaches both pictures, and a
+    // new ratio then scales the screen picture.
+    void longDrawingKeepsTheLastColour() {
+        Surface s(60, 60, QBColor(15), nullptr, Surface::Kind::Smooth);
+        s.setDevicePixelRatio(1);
+        const QPoint square[4] = {{29, 29}, {31, 29}, {31, 31}, {29, 31}};
+        for (int i = 0; i < 20001; ++i) {
+            s.ForeColor = s.FillColor = QBColor(i % 2 == 0 ? 12 : 9);
+            s.Polygon(square, 4);
+            if (i == 5)
+                s.screenImage();
+        }
+        QCOMPARE(s.Point(30, 30), QBColor(12));
+        s.setDevicePixelRatio(2);
+        QCOMPARE(s.screenImage().size(), QSize(120, 120));
+        QCOMPARE(s.screenImage().pixel(60, 60), toQRgb(QBColor(12)));
     }
 
     void exactSurfaceShowsWhatItHolds() {
