@@ -21,8 +21,7 @@ QPointF quarterCentre(int cx, int cy, int q) {
 bool inside(const PieceGeometry::Polygon& polygon, QPointF p) {
     for (qsizetype k = 0; k < polygon.size(); ++k) {
         const QPointF a = polygon[k];
-        const QPointF b = polygon[(k + 1) % polygon.size()];
-        if ((b.x() - a.x()) * (p.y() - a.y()) - (b.y() - a.y()) * (p.x() - a.x()) <= 0)
+        if (PieceGeometry::cross(polygon[(k + 1) % polygon.size()] - a, p - a) <= 0)
             return false;
     }
     return true;
