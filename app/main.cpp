@@ -16,6 +16,10 @@
 #include <QFileInfo>
 #include <QIcon>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace {
 
 int play(const CommandLine& command) {
@@ -38,6 +42,11 @@ int play(const CommandLine& command) {
 } // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef __GLIBC__
+    // Qt's threads (the X event reader, D-Bus, the painting pool) allocate little; one malloc
+    // arena shared with them keeps the pages of an arena each out of memory.
+    mallopt(M_ARENA_MAX, 1);
+#endif
     // Read before any window exists: checking a collection needs no display.
     const CommandLine command = parseCommandLine(commandArguments(argc, argv));
     if (command.action != CommandLine::Action::Play) {

@@ -284,6 +284,35 @@ void Surface::Polygon(const QPoint* points, int count) {
                              erasing, first, static_cast<std::uint32_t>(count)}});
 }
 
+void Surface::FloatOutline(const QPoint* points, int count, ColourValue colour) {
+    if (kind_ != Kind::Smooth || count <= 0)
+        return; // an exact surface shows the outline drawn as a polygon
+    const QRect box = reach(points, count);
+    std::vector<QPoint> shape(points, points + count);
+    for (QPoint& p : shape)
+        p -= box.topLeft();
+    if (!floating_ || ground_.devicePixelRatio() != ratio_)
+        ground_ = screen();
+    if (!floating_)
+        floating_.emplace();
+    dirty_ |= (floating_->box | box) & whole();
+    floating_->box = box;
+    if (shape == floating_->shape && toQRgb(colour) == floating_->colour &&
+        floating_->picture.devicePixelRatio() == ratio_)
+        return; // moved, not changed: the picture drawn stands
+    floating_->shape = std::move(shape);
+    floating_->colour = toQRgb(colour);
+    QImage& picture = floating_->picture;
+    picture = QImage(box.size() * ratio_, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio_);
+    picture.fill(Qt::transparent);
+    const QRect frame(QPoint(), box.size());
+    StepPainter painter(picture, true, frame);
+    painter.draw({frame, PolygonStep{floating_->colour, 0, false, false, 0,
+                                     static_cast<std::uint32_t>(count)}},
+                 floating_->shape);
+}
+
 void Surface::Rectangle(int x1, int y1, int x2, int y2, ColourValue colour) {
     // Not QRect::normalized, which drops a row and a column of corners given right to left.
     const QRect box(QPoint(std::min(x1, x2), std::min(y1, y2)),
@@ -328,6 +357,8 @@ void Surface::Cls() {
         exactDrawn_ = 0;
         screenDrawn_ = 0;
         replayable_ = true;
+        floating_.reset();
+        ground_ = QImage();
         if (!image_.isNull())
             image_.fill(toQRgb(cleared_));
         if (!screen_.isNull())

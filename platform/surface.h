@@ -10,6 +10,7 @@
 #include <QRect>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <variant>
 #include <vector>
 
@@ -35,8 +36,12 @@ public:
     // What the game reads: pixel-exact, one pixel per logical pixel.
     const QImage& image() const { return exact(); }
     // What the screen shows: the exact image, or for a smooth surface the antialiased one at
-    // the device pixel ratio.
-    const QImage& screenImage() const { return kind_ == Kind::Smooth ? screen() : exact(); }
+    // the device pixel ratio; while an outline floats, the picture beneath it.
+    const QImage& screenImage() const {
+        if (kind_ == Kind::Exact)
+            return exact();
+        return floating_ ? ground_ : screen();
+    }
     // A smooth surface draws its screen picture afresh at the new ratio, from what was drawn
     // since it was last cleared whole.
     void setDevicePixelRatio(qreal ratio);
@@ -51,6 +56,19 @@ public:
 
     // A filled polygon (when the fill style is solid) with a one-pixel outline.
     void Polygon(const QPoint* points, int count);
+    // The outline of a dragged piece on a smooth surface's screen picture: drawn once as a
+    // small picture of its own and moved over the picture as it was at the first float, which
+    // is not drawn again until the surface is next cleared whole. The caller draws the outline
+    // as a polygon as well, for the exact picture, and between two floats erases the last one
+    // and repairs what it covered, so that what the screen would show does not change.
+    void FloatOutline(const QPoint* points, int count, ColourValue colour);
+    struct Floating {
+        QImage picture;            // at the screen picture's ratio, clear but for the outline
+        QRect box;                 // where it shows, in logical pixels
+        std::vector<QPoint> shape; // the corners, from the box's top-left corner
+        QRgb colour = 0;
+    };
+    const Floating* floating() const { return floating_ ? &*floating_ : nullptr; }
     // Outline of the rectangle between two corners, both included.
     void Rectangle(int x1, int y1, int x2, int y2, ColourValue colour);
     // Replaces the pixels of dest at (dx, dy) with the given rectangle of source.
@@ -160,6 +178,8 @@ private:
     // Whether the steps go back to the last whole clearing, so that the screen picture can be
     // drawn afresh from them at another ratio.
     mutable bool replayable_ = true;
+    std::optional<Floating> floating_;
+    QImage ground_; // the screen picture beneath the floating outline
     ColourValue background_;
     ColourValue cleared_; // the colour of the last whole clearing
     QRect clip_;

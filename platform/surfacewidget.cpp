@@ -62,6 +62,9 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
     const qreal ratio = picture.devicePixelRatio();
     QPainter p(this);
     p.drawImage(area, picture, QRectF(area.topLeft() * ratio, area.size() * ratio));
+    if (const Surface::Floating* floating = surface_.floating();
+        floating && floating->box.intersects(event->rect()))
+        p.drawImage(QRectF(floating->box), floating->picture);
     if (overlay_)
         overlay_(p);
 }

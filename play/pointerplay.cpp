@@ -166,6 +166,9 @@ void PointerPlay::followPointer(float x, float y, bool firstMove) {
     game_.surfaces.hitMap.Unclip();
     LastX = x;
     LastY = CInt(y);
+    // The screen moves the outline as a picture over the board as it is now, without the
+    // held piece: the board is not drawn again for the screen until the drop clears it.
+    game_.surfaces.board.FloatOutline(game_.Pts.data(), 4, game_.DragColour);
     outlinePolygon(game_.surfaces.board, game_.Pts.data(), game_.DragColour);
     game_.surfaces.board.Refresh();
 }

@@ -4,9 +4,13 @@
 #include "platform/surface.h"
 #include "support/fixtures.h"
 
+#include <QPainter>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <algorithm>
+#include <cstdlib>
 
 using Fixtures::coloursOf;
 
@@ -18,6 +22,25 @@ void drawDiamond(Surface& s, ColourValue colour) {
     s.FillColor = colour;
     s.ForeColor = colour;
     s.Polygon(diamond, 4);
+}
+
+void drawOutline(Surface& s, const QPoint* corners, ColourValue colour) {
+    s.FillStyle_ = Surface::FillStyle::Transparent;
+    s.ForeColor = colour;
+    s.Polygon(corners, 4);
+}
+
+// The largest difference of one colour channel between two pictures of one size.
+int largestDifference(const QImage& a, const QImage& b) {
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
+                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+        }
+    return largest;
 }
 
 } // namespace
@@ -185,6 +208,51 @@ private slots:
         s.setDevicePixelRatio(2);
         QCOMPARE(s.screenImage().size(), QSize(120, 120));
         QCOMPARE(s.screenImage().pixel(60, 60), toQRgb(QBColor(12)));
+    }
+
+    void floatingOutlineShowsAsIfDrawn_data() {
+        QTest::addColumn<qreal>("ratio");
+        QTest::newRow("1x") << 1.0;
+        QTest::newRow("2x") << 2.0;
+    }
+
+    // Dragged as play drags: float and draw the outline; erase it, repair beneath, float and
+    // draw it further on. The screen picture stays as it was, the floating picture over it
+    // shows what drawing the outline there would, the exact picture is drawn as ever, and a
+    // clearing lets the outline go.
+    void floatingOutlineShowsAsIfDrawn() {
+        QFETCH(qreal, ratio);
+        const QPoint first[4] = {{5, 5}, {25, 5}, {25, 25}, {5, 25}};
+        const QPoint second[4] = {{22, 27}, {42, 27}, {42, 47}, {22, 47}};
+        Surface s(60, 60, QBColor(15), nullptr, Surface::Kind::Smooth);
+        s.setDevicePixelRatio(ratio);
+        drawDiamond(s, QBColor(12));
+        const QImage ground = s.screenImage().copy();
+        s.FloatOutline(first, 4, QBColor(0));
+        drawOutline(s, first, QBColor(0));
+        s.Refresh();
+        drawOutline(s, first, QBColor(15));
+        drawDiamond(s, QBColor(12));
+        s.FloatOutline(second, 4, QBColor(0));
+        drawOutline(s, second, QBColor(0));
+        QVERIFY(s.Dirty().contains(QRect(QPoint(4, 4), QPoint(43, 48))));
+        QCOMPARE(s.screenImage(), ground);
+        QCOMPARE(s.floating()->box, QRect(QPoint(21, 26), QPoint(43, 48)));
+        QImage shown = ground;
+        QPainter(&shown).drawImage(QRectF(s.floating()->box), s.floating()->picture);
+        Surface twin(60, 60, QBColor(15), nullptr, Surface::Kind::Smooth);
+        twin.setDevicePixelRatio(ratio);
+        drawDiamond(twin, QBColor(12));
+        drawOutline(twin, second, QBColor(0));
+        QVERIFY(largestDifference(shown, twin.screenImage()) <= 1);
+        drawOutline(twin, first, QBColor(0));
+        drawOutline(twin, first, QBColor(15));
+        drawDiamond(twin, QBColor(12));
+        drawOutline(twin, second, QBColor(0));
+        QCOMPARE(s.image(), twin.image());
+        s.Cls();
+        QVERIFY(!s.floating());
+        QCOMPARE(coloursOf(s.screenImage()), QSet<QRgb>{toQRgb(QBColor(15))});
     }
 
     void exactSurfaceShowsWhatItHolds() {

@@ -71,7 +71,11 @@ private slots:
         QCOMPARE(board.Point(38 + 90, 38 + 200 + 24), b->p.DragColour);
         QCOMPARE(board.Point(38 + 90 + 24, 38 + 200 + 24), b->p.BoardBack);
         QCOMPARE(board.Point(b->at(5).x(), b->at(5).y()), b->p.SilhouetteColour);
+        // On screen it floats over the board as it was without the held piece, until the drop.
+        QCOMPARE(board.floating()->box, QRect(QPoint(37 + 90, 37 + 200), QSize(51, 51)));
+        QCOMPARE(board.screenImage().pixel(oldCentre), toQRgb(b->p.BoardBack));
         b->release(Qt::LeftButton, to);
+        QVERIFY(!board.floating());
 
         QCOMPARE(b->p.PieceX[0], 28.0 + 90);
         QCOMPARE(b->p.PieceY[0], 28.0 + 200);
