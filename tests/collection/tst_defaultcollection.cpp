@@ -51,7 +51,7 @@ void TestDefaultCollection::initTestCase() {
 void TestDefaultCollection::passesTheChecker() {
     const CollectionCheck::Result r = CollectionCheck::checkCollection(data_);
     QVERIFY2(r.clean(), qPrintable(CollectionCheck::reportLines("PELORIN.pel", r).join('\n')));
-    QVERIFY(r.figures >= 190);
+    QVERIFY(r.figures >= 200);
     QCOMPARE(game_->p.FigureCount, r.figures);
     QVERIFY(data_.startsWith(DefaultPieceSet()));
     const QStringList names = FigureNames::read(QStringLiteral(ZEDERORU_DATA_DIR "/PELORIN.pel"));
