@@ -294,7 +294,7 @@ void Surface::FloatOutline(const QPoint* points, int count, ColourValue colour) 
     if (!floating_ || ground_.devicePixelRatio() != ratio_)
         ground_ = screen();
     if (!floating_)
-        floating_.emplace();
+        floating_ = Floating{};
     dirty_ |= (floating_->box | box) & whole();
     floating_->box = box;
     if (shape == floating_->shape && toQRgb(colour) == floating_->colour &&
