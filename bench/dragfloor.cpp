@@ -3,7 +3,8 @@
 // piece-sized square follows the pointer while the button is held. Each motion event asks
 // for a repaint of the square's old and new place only, and the paint fills that with two
 // plain colours. What it costs per step is what any Qt program pays for such a drag here;
-// scripts/bench.sh drags it beside the game.
+// scripts/bench.sh drags it beside the game. With --no-paint the square moves unseen: what
+// remains is the cost of receiving the motion events alone.
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -14,7 +15,7 @@ namespace {
 
 class DragFloor : public QWidget {
 public:
-    DragFloor() {
+    explicit DragFloor(bool paints) : paints_(paints) {
         setWindowTitle(QStringLiteral("Drag floor"));
         setFixedSize(350, 390);
         setAttribute(Qt::WA_OpaquePaintEvent);
@@ -30,7 +31,8 @@ protected:
             return;
         const QRect was = piece_;
         piece_.moveTopLeft(event->position().toPoint() - grab_);
-        update(was | piece_);
+        if (paints_)
+            update(was | piece_);
     }
 
     void paintEvent(QPaintEvent* event) override {
@@ -40,6 +42,7 @@ protected:
     }
 
 private:
+    const bool paints_;
     // As large as the largest piece at home in the board's top-left corner.
     QRect piece_{38, 38, 96, 96};
     QPoint grab_;
@@ -49,7 +52,7 @@ private:
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    DragFloor floor;
+    DragFloor floor(!app.arguments().contains(QStringLiteral("--no-paint")));
     floor.show();
     return QApplication::exec();
 }

@@ -4,10 +4,11 @@
 # median time beside its budget (for View All over 500 figures, its slowest page step). Then,
 # measured from outside the process under a private X server, the game beside a bare Qt window
 # (bench/barewindow.cpp): time to the first window and resident memory as ratios, and the CPU of
-# one drag step, each beside its goal and beside the floor: the same drag of a piece-sized
-# square in a bare window (bench/dragfloor.cpp). The outside measuring tools (startup_cost.py,
-# drag_cost.py) are taken from $ZEDERORU_BENCH_TOOLS, by default shared/tools beside the
-# checkout, or for a git worktree beside its main checkout; without them that part is skipped.
+# one drag step, each beside its goal and beside two floors: the same drag of a piece-sized
+# square in a bare window (bench/dragfloor.cpp), and that window receiving the motion alone,
+# painting nothing. The outside measuring tools (startup_cost.py, drag_cost.py) are taken from
+# $ZEDERORU_BENCH_TOOLS, by default shared/tools beside the checkout, or for a git worktree
+# beside its main checkout; without them that part is skipped.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -86,7 +87,8 @@ startup=$(measure "$tools/startup_cost.py" "${STARTUP_RUNS:-9}" \
 # The board's top-left corner lies on piece 0 at home in the default collection, and on the
 # floor's square.
 drag=$(DRAG_WINDOW='^(File:|Drag floor)' measure "$tools/drag_cost.py" "${DRAG_RUNS:-3}" \
-    "${DRAG_STEPS:-600}" floor=60,60,"$build/bench/dragfloor" game=60,60,"$build/zederoru")
+    "${DRAG_STEPS:-600}" events=60,60,"$build/bench/dragfloor --no-paint" \
+    floor=60,60,"$build/bench/dragfloor" game=60,60,"$build/zederoru")
 echo "load after: $(uptime)"
 echo "$startup"
 echo "$drag"
@@ -106,4 +108,6 @@ goal "drag step CPU µs" "$(median game 1 <<<"$drag")" 150
 # No goal: what a bare Qt window pays for the same drag, below which the game cannot go.
 printf '%-24s %12s %12s  %s\n' "drag floor CPU µs" "$(median floor 1 <<<"$drag")" - \
     "game / floor $(ratio "$(median game 1 <<<"$drag")" "$(median floor 1 <<<"$drag")")"
+# No goal: the same window when it repaints nothing; receiving the motion events alone.
+printf '%-24s %12s %12s\n' "drag events CPU µs" "$(median events 1 <<<"$drag")" -
 exit $status
