@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/bevelbox.h"
+#include "support/fixtures.h"
 
 #include <QImage>
 #include <QPainter>
@@ -19,18 +20,6 @@ QImage rendered(QWidget& w, qreal ratio) {
     image.fill(Qt::magenta);
     w.render(&image);
     return image;
-}
-
-int worstChannelDifference(const QImage& a, const QImage& b) {
-    int worst = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QColor p = a.pixelColor(x, y);
-            const QColor q = b.pixelColor(x, y);
-            worst = std::max({worst, std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
-                              std::abs(p.blue() - q.blue())});
-        }
-    return worst;
 }
 
 } // namespace
@@ -102,7 +91,7 @@ private slots:
             QVERIFY2(!seen.contains(bits), name);
             seen.insert(bits);
             const int worst =
-                worstChannelDifference(rendered(box, 2).copy(10, 6, 48, 48), expected);
+                Fixtures::worstChannelDifference(rendered(box, 2).copy(10, 6, 48, 48), expected);
             QVERIFY2(worst <= 3, qPrintable(QString(name) + ": off by " + QString::number(worst)));
         }
     }

@@ -9,9 +9,6 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <algorithm>
-#include <cstdlib>
-
 using Fixtures::coloursOf;
 
 namespace {
@@ -28,19 +25,6 @@ void drawOutline(Surface& s, const QPoint* corners, ColourValue colour) {
     s.FillStyle_ = Surface::FillStyle::Transparent;
     s.ForeColor = colour;
     s.Polygon(corners, 4);
-}
-
-// The largest difference of one colour channel between two pictures of one size.
-int largestDifference(const QImage& a, const QImage& b) {
-    int largest = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
-                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
-        }
-    return largest;
 }
 
 } // namespace
@@ -244,7 +228,7 @@ private slots:
         twin.setDevicePixelRatio(ratio);
         drawDiamond(twin, QBColor(12));
         drawOutline(twin, second, QBColor(0));
-        QVERIFY(largestDifference(shown, twin.screenImage()) <= 1);
+        QVERIFY(Fixtures::worstChannelDifference(shown, twin.screenImage()) <= 1);
         drawOutline(twin, first, QBColor(0));
         drawOutline(twin, first, QBColor(15));
         drawDiamond(twin, QBColor(12));

@@ -3,9 +3,12 @@
 
 #include "app/startup.h"
 
+#include <QColor>
 #include <QDir>
 #include <QFile>
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
 #include <sys/stat.h>
 
 namespace Fixtures {
@@ -156,6 +159,18 @@ QSet<QRgb> coloursOf(const QImage& image) {
         for (int x = 0; x < image.width(); ++x)
             colours.insert(image.pixel(x, y));
     return colours;
+}
+
+int worstChannelDifference(const QImage& a, const QImage& b) {
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y);
+            const QColor q = b.pixelColor(x, y);
+            worst = std::max({worst, std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
+                              std::abs(p.blue() - q.blue())});
+        }
+    return worst;
 }
 
 } // namespace Fixtures

@@ -64,6 +64,9 @@ void putNoCollection(const QString& path, const QString& kind);
 // Every colour an image holds.
 QSet<QRgb> coloursOf(const QImage& image);
 
+// The largest difference of one colour channel between two pictures of one size.
+int worstChannelDifference(const QImage& a, const QImage& b);
+
 } // namespace Fixtures
 
 // A game started in a temporary program folder with scripted messages and recorded sound.
