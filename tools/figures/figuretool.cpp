@@ -15,7 +15,8 @@
 //   end                        end          (34 pixels, the diagonal unit)
 //
 // A line "themed" in a figure puts it only in the themed collections of its kind, not in
-// PELORIN.pel, which keeps the best mixed few hundred.
+// PELORIN.pel, which keeps the best mixed few hundred. No two figures, in any of the sources
+// read together, may share a name.
 //
 // Grid A cells are 24 pixels and take the pieces in their upright orientations; grid B
 // cells are 34 pixels and take the diagonal ones. "blocks" instead of "grid A" draws the
@@ -462,6 +463,21 @@ QString placeOf(const Figure& f) {
     return QStringLiteral("%1:%2").arg(f.sourceFile).arg(f.sourceLine);
 }
 
+// A name is what the View All window shows of a figure, so two figures of one name, even
+// in two sources, would look like one figure listed twice.
+bool namesDistinct(const QList<Figure>& figures) {
+    QMap<QString, QString> firstPlace;
+    bool distinct = true;
+    for (const Figure& f : figures) {
+        if (firstPlace.contains(f.name))
+            distinct = fail(placeOf(f), QStringLiteral("%1 is also the name of the figure at %2")
+                                            .arg(f.name, firstPlace.value(f.name)));
+        else
+            firstPlace.insert(f.name, placeOf(f));
+    }
+    return distinct;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -477,6 +493,8 @@ int main(int argc, char* argv[]) {
     for (const QString& source : args->sources)
         if (!readSource(source, figures))
             return 1;
+    if (!namesDistinct(figures))
+        return 1;
     if (!args->kinds.isEmpty())
         figures.removeIf([&](const Figure& f) { return !args->kinds.contains(f.kind); });
     else if (!args->all)
